@@ -1,0 +1,201 @@
+#include "store/dictionary_store.h"
+
+#include <cstdio>
+#include <limits>
+#include <memory>
+
+#include "store/byte_shift.h"
+#include "store/coding.h"
+#include "store/data_paths.h"
+#include "store/index_format.h"
+#include "store/line_reader.h"
+
+namespace quillan {
+
+namespace fmt = index_format;
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+File openFile(const char* path, const char* mode) { return File(std::fopen(path, mode)); }
+
+// Lays a text (cut to the slot's limit) and a number into one zero-filled slot.
+void appendSlot(std::string& out, std::string_view text, int32_t number) {
+    const size_t start = out.size();
+    out.append(fmt::kSlotSize, '\0');
+    const size_t length = std::min(text.size(), fmt::kMaxSlotText);
+    text.copy(out.data() + start, length);
+    encodeFixed32(out.data() + start + fmt::kSlotTextBytes, number);
+}
+
+std::string slotText(const char* slot) {
+    size_t length = 0;
+    while (length < fmt::kSlotTextBytes && slot[length] != '\0') ++length;
+    return std::string(slot, length);
+}
+
+int32_t writeWholeFile(const char* path, const std::string& bytes) {
+    File file = openFile(path, "wb");
+    if (!file) return -1;
+    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
+    return 0;
+}
+
+int64_t remainingBytes(std::FILE* file) {
+    const long here = std::ftell(file);
+    if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return -1;
+    const long end = std::ftell(file);
+    if (std::fseek(file, here, SEEK_SET) != 0) return -1;
+    return end - here;
+}
+
+// Reads a count, then that many slots in one block. False when the count is
+// negative or more than the rest of the file holds.
+bool readSlots(std::FILE* file, std::string& block, int32_t& count) {
+    char bytes[fmt::kCountSize];
+    if (std::fread(bytes, 1, fmt::kCountSize, file) != fmt::kCountSize) return false;
+    count = decodeFixed32(bytes);
+    const int64_t rest = remainingBytes(file);
+    if (count < 0 || rest < 0 || static_cast<int64_t>(count) * static_cast<int64_t>(fmt::kSlotSize) > rest) return false;
+    block.resize(static_cast<size_t>(count) * fmt::kSlotSize);
+    return std::fread(block.data(), 1, block.size(), file) == block.size();
+}
+
+// The decimal reading of a frequency group's count: blanks, a sign, digits.
+int64_t readDecimal(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = std::min<int64_t>(value * 10 + (text[i] - '0'), std::numeric_limits<int32_t>::max());
+    return negative ? -value : value;
+}
+
+int32_t clampToInt32(int64_t value) {
+    if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+    if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
+    return static_cast<int32_t>(value);
+}
+
+}  // namespace
+
+int32_t buildWordIndex() {
+    LineReader source(paths::kWordSource);
+    if (!source.isOpen()) return -1;
+    std::string slots;
+    int32_t count = 0;
+    std::string line;
+    while (!source.atEnd()) {
+        const int32_t offset = clampToInt32(source.position());
+        source.readLine(line);
+        appendSlot(slots, parseWordLine(line).word, offset);
+        ++count;
+    }
+    std::string bytes;
+    appendFixed32(bytes, count);
+    bytes += slots;
+    return writeWholeFile(paths::kWordIndex, bytes);
+}
+
+int32_t buildFrequencyIndex() {
+    LineReader source(paths::kFrequencySource);
+    if (!source.isOpen()) return -1;
+    std::string header;
+    source.readLine(header);
+    std::string slots;
+    int32_t count = 0;
+    std::string line;
+    while (!source.atEnd()) {
+        source.readLine(line);
+        appendSlot(slots, line, 0);
+        ++count;
+    }
+    std::string bytes;
+    appendFixed32(bytes, static_cast<int32_t>(header.size()));
+    bytes += header;
+    appendFixed32(bytes, count);
+    bytes += slots;
+    return writeWholeFile(paths::kFrequencyIndex, bytes);
+}
+
+int32_t loadWordIndex(DictionaryStore& store) {
+    File file = openFile(paths::kWordIndex, "rb");
+    if (!file) return -1;
+    std::string block;
+    int32_t count = 0;
+    if (!readSlots(file.get(), block, count)) return -1;
+    for (int32_t k = 0; k < count; ++k) {
+        const char* slot = block.data() + static_cast<size_t>(k) * fmt::kSlotSize;
+        store.wordIndex[slotText(slot)] = decodeFixed32(slot + fmt::kSlotTextBytes);
+    }
+    return 0;
+}
+
+int32_t loadFrequencyIndex(DictionaryStore& store) {
+    File file = openFile(paths::kFrequencyIndex, "rb");
+    if (!file) return -1;
+    char bytes[fmt::kCountSize];
+    if (std::fread(bytes, 1, fmt::kCountSize, file.get()) != fmt::kCountSize) return -1;
+    const int32_t headerLength = decodeFixed32(bytes);
+    const int64_t rest = remainingBytes(file.get());
+    if (headerLength < 0 || rest < 0 || headerLength > rest) return -1;
+    std::string header(static_cast<size_t>(headerLength), '\0');
+    if (std::fread(header.data(), 1, header.size(), file.get()) != header.size()) return -1;
+    header.resize(std::min(header.size(), header.find('\0')));
+
+    int64_t position = 0;
+    for (const std::string& group : splitText(header, " ")) {
+        const std::vector<std::string> parts = splitText(group, ":");
+        if (parts.size() != 2) return -1;
+        const int64_t count = readDecimal(parts[1]);
+        store.frequencyRanges[parts[0] + ":B"] = clampToInt32(position);
+        store.frequencyRanges[parts[0] + ":E"] = clampToInt32(position + count - 1);
+        position += count;
+    }
+
+    std::string block;
+    int32_t count = 0;
+    if (!readSlots(file.get(), block, count)) return -1;
+    store.frequencyList.reserve(store.frequencyList.size() + static_cast<size_t>(count));
+    for (int32_t k = 0; k < count; ++k)
+        store.frequencyList.push_back(slotText(block.data() + static_cast<size_t>(k) * fmt::kSlotSize));
+    return 0;
+}
+
+int32_t findWordOffset(const DictionaryStore& store, std::string_view word) {
+    const auto it = store.wordIndex.find(std::string(word));
+    return it == store.wordIndex.end() ? -1 : it->second;
+}
+
+std::pair<int32_t, int32_t> frequencyRange(const DictionaryStore& store, std::string_view code) {
+    auto valueOf = [&store](const std::string& key) {
+        const auto it = store.frequencyRanges.find(key);
+        return it == store.frequencyRanges.end() ? 0 : it->second;
+    };
+    const std::string name(code);
+    return {valueOf(name + ":B"), valueOf(name + ":E")};
+}
+
+int32_t readWordRecords(int32_t offset, int32_t n, std::vector<WordRecord>& records) {
+    LineReader data(paths::kWordData);
+    if (!data.isOpen()) return -1;
+    // An offset that does not lie inside the file names no line.
+    if (offset < 0 || offset >= data.size() || !data.seek(offset)) return 0;
+    std::string line;
+    for (int32_t i = 0; i < n; ++i) {
+        if (data.atEnd()) break;
+        data.readLine(line);
+        const std::string decoded = decodeLine(line);
+        if (decoded == kWordEndMarker) break;
+        records.push_back(parseWordLine(decoded));
+    }
+    return 0;
+}
+
+}  // namespace quillan

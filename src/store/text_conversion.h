@@ -1,0 +1,36 @@
+#pragma once
+// Conversion between the window's wide text (UTF-16) and the GBK bytes of the
+// dictionaries, and from GBK to the UTF-8 of the alignment pictures. Every
+// conversion opens a fresh iconv converter and works through a zero-filled
+// buffer of kConversionBufferSize bytes, so a result is always shorter than it.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quillan {
+
+inline constexpr size_t kConversionBufferSize = 10240;
+
+struct Conversion {
+    bool ok = false;    // false: no converter, invalid input, or output too long
+    std::string bytes;  // the output up to its first zero byte (up to the error on failure)
+};
+
+// One iconv call of input into a zero-filled buffer of bufferSize bytes. Fails when
+// the converter cannot be opened, iconv reports an error, or the output fills the
+// whole buffer (no room for the terminating zero).
+Conversion convertText(const char* toCode, const char* fromCode, std::string_view input,
+                       size_t bufferSize = kConversionBufferSize);
+
+// GBK bytes to UTF-8 through the 10240-byte buffer.
+Conversion gbkToUtf8(std::string_view gbk);
+
+// Wide text to GBK, at most 10239 bytes. A character GBK cannot express becomes
+// '?', as the platform's code-page conversion does.
+std::string toGbk(std::u16string_view wide);
+
+// GBK to wide text, at most 10239 characters. An invalid byte becomes '?'.
+std::u16string fromGbk(std::string_view gbk);
+
+}  // namespace quillan
