@@ -16,7 +16,8 @@ namespace quillan {
 std::string buildResultPage(const WordRecord& record, int32_t pictureCount);
 
 // Writes the page text followed by one line feed to path, each LF as CR LF.
-// Returns 0, or -1 when the file cannot be opened for writing.
+// Returns 0, or -1 when the file cannot be opened for writing or not every byte
+// reached it (a write, the flush or the close failed).
 int32_t writeResultPage(const std::string& path, const std::string& pageText);
 
 }  // namespace quillan
