@@ -25,7 +25,8 @@ using ExampleSet = std::vector<SentencePair>;
 
 // Writes data/bisent.index from the source: the offset at which each pass of four
 // line reads began, plus the end entry for a source ending in a line break.
-// Returns 0, or -1 when the source cannot be opened or the index cannot be created.
+// Returns 0, or -1 when the source cannot be opened, is too long for 32-bit
+// offsets, or the index cannot be created (nothing is written then).
 int32_t buildSentenceIndex();
 
 // Fills store.sentenceOffsets from data/bisent.index. Returns 0, or -1 when the

@@ -1,0 +1,193 @@
+#include "examples/alignment_graph.h"
+
+#include <graphviz/cgraph.h>
+#include <graphviz/gvc.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "store/text_conversion.h"
+#include "store/word_record.h"
+
+namespace quillan {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// The position of the last non-empty Chinese word equal to the looked-up word, or -1.
+int32_t findHighlightIndex(const std::vector<std::string>& chineseWords, std::string_view word) {
+    int32_t highlight = -1;
+    for (size_t j = 0; j < chineseWords.size(); ++j) {
+        if (!chineseWords[j].empty() && chineseWords[j] == word)
+            highlight = static_cast<int32_t>(j);
+    }
+    return highlight;
+}
+
+// Groups the "text:mark" tokens into the cells above the Chinese words: a mark
+// of "-1" continues the previous cell, any other mark opens a new one.
+std::vector<std::string> buildAnnotationCells(const std::vector<std::string>& tokens) {
+    std::vector<std::string> cells;
+    for (const std::string& token : tokens) {
+        if (token.empty()) continue;
+        const std::vector<std::string> pieces = splitText(token, ":");
+        if (pieces.size() < 2) continue;
+        if (pieces[1] == "-1" && !cells.empty()) {
+            cells.back() += pieces[0];
+        } else {
+            cells.push_back(pieces[0]);
+        }
+    }
+    return cells;
+}
+
+// Makes a text safe inside an HTML-like label, so that a token such as "AT&T"
+// or "<" shows as itself instead of breaking the label's markup.
+std::string escapeLabelText(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string blue(const std::string& text) { return "<FONT COLOR=\"BLUE\">" + text + "</FONT>"; }
+
+std::string portCell(size_t position, const std::string& content) {
+    return "<TD PORT=\"f" + std::to_string(position) + "\">" + content + "</TD>\n";
+}
+
+void appendAnnotationRow(std::string& dot, const std::vector<std::string>& cells, size_t wordCount,
+                         int32_t highlight) {
+    for (size_t j = 0; j < cells.size() && j < wordCount; ++j) {
+        if (cells[j].empty()) continue;
+        const Conversion converted = gbkToUtf8(cells[j]);
+        if (!converted.ok) {
+            dot += "<TD>-</TD>\n";
+            continue;
+        }
+        const std::string text = escapeLabelText(converted.bytes);
+        dot += "<TD>" + (static_cast<int32_t>(j) == highlight ? blue(text) : text) + "</TD>\n";
+    }
+    for (size_t j = cells.size(); j < wordCount; ++j) dot += "<TD> .</TD>\n";
+}
+
+// A word that fails to convert still gets its box, with the text converted
+// before the bad byte.
+void appendChineseRow(std::string& dot, const std::vector<std::string>& words, int32_t highlight) {
+    for (size_t j = 0; j < words.size(); ++j) {
+        if (words[j].empty()) continue;
+        const std::string text = escapeLabelText(gbkToUtf8(words[j]).bytes);
+        dot += portCell(j, static_cast<int32_t>(j) == highlight ? blue(text) : text);
+    }
+}
+
+void appendEnglishRow(std::string& dot, const std::vector<std::string>& tokens) {
+    for (size_t j = 0; j < tokens.size(); ++j) {
+        if (!tokens[j].empty()) dot += portCell(j, escapeLabelText(tokens[j]));
+    }
+}
+
+void appendLinks(std::string& dot, const std::vector<std::string>& links) {
+    for (const std::string& link : links) {
+        const std::vector<std::string> ends = splitText(link, "-");
+        if (ends.size() >= 2) dot += "struct1:f" + ends[0] + " -- struct2:f" + ends[1] + " ; \n";
+    }
+}
+
+constexpr std::string_view kTableStart =
+    " <TABLE BORDER=\"0\" CELLBORDER=\"0\" CELLSPACING=\"0\">\n<TR>";
+
+bool writeWholeFile(const std::string& path, const std::string& bytes) {
+    File file(std::fopen(path.c_str(), "wb"));
+    if (!file) return false;
+    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
+    return true;
+}
+
+// Has Graphviz read the DOT file, lay it out with "dot" and render it as "png"
+// into the picture file, with a context of its own. The picture file is created
+// before Graphviz runs, so a graph that cannot be read or laid out leaves it empty.
+void renderPicture(const std::string& dotPath, const std::string& picturePath) {
+    File dotFile(std::fopen(dotPath.c_str(), "rb"));
+    if (!dotFile) return;
+    File picture(std::fopen(picturePath.c_str(), "wb"));
+    if (!picture) return;
+    GVC_t* context = gvContext();
+    if (context == nullptr) return;
+    Agraph_t* graph = agread(dotFile.get(), nullptr);
+    if (graph != nullptr) {
+        if (gvLayout(context, graph, "dot") == 0) {
+            gvRender(context, graph, "png", picture.get());
+            gvFreeLayout(context, graph);
+        }
+        agclose(graph);
+    }
+    gvFreeContext(context);
+}
+
+}  // namespace
+
+std::string composeAlignmentDot(const SentencePair& pair, std::string_view word) {
+    const std::vector<std::string> chineseWords = splitText(pair.chineseText, " ");
+    const std::vector<std::string> englishWords = splitText(pair.englishText, " ");
+    const std::vector<std::string> annotationTokens = splitText(pair.annotationText, " ");
+    const std::vector<std::string> links = splitText(pair.alignmentText, " ");
+    const int32_t highlight = findHighlightIndex(chineseWords, word);
+
+    std::string dot = "graph g {\nnode [shape = box,fontname=\"simsun.ttc\"];\n";
+    dot += "struct1 [label=<";
+    dot += kTableStart;
+    dot += "\n";
+    appendAnnotationRow(dot, buildAnnotationCells(annotationTokens), chineseWords.size(),
+                        highlight);
+    dot += "</TR>\n<TR>\n";
+    appendChineseRow(dot, chineseWords, highlight);
+    dot += "</TR></TABLE>>];\n";
+    dot += "struct2 [label=<";
+    dot += kTableStart;
+    appendEnglishRow(dot, englishWords);
+    dot += "</TR></TABLE>>];\n";
+    appendLinks(dot, links);
+    dot += "}\r\n";
+    return dot;
+}
+
+int32_t drawAlignmentGraphs(const ExampleSet& examples, std::string_view word) {
+    if (examples.empty() || word.empty()) return 0;
+    int32_t drawn = 0;
+    for (const SentencePair& pair : examples) {
+        const std::string number = std::to_string(drawn);
+        const std::string dotPath = "tmp/" + number + ".txt";
+        // Without its text file no later picture can be drawn either (tmp is
+        // missing or full), so the whole operation ends here.
+        if (!writeWholeFile(dotPath, composeAlignmentDot(pair, word))) break;
+        renderPicture(dotPath, "tmp/" + number + ".png");
+        ++drawn;
+    }
+    return drawn;
+}
+
+}  // namespace quillan

@@ -1,0 +1,116 @@
+#include "examples/sentence_store.h"
+
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <string>
+
+#include "store/byte_shift.h"
+#include "store/coding.h"
+#include "store/data_paths.h"
+#include "store/index_format.h"
+#include "store/line_reader.h"
+
+namespace quillan {
+
+namespace {
+
+constexpr int kLinesPerRecord = 4;
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// The bytes of the file after the current position; -1 when they cannot be told.
+int64_t remainingBytes(std::FILE* file) {
+    const long here = std::ftell(file);
+    if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return -1;
+    const long end = std::ftell(file);
+    if (std::fseek(file, here, SEEK_SET) != 0) return -1;
+    return end - here;
+}
+
+// Collects the offset at which each pass of four line reads begins. False when
+// an offset does not fit the index's 32-bit entries.
+bool collectRecordStarts(LineReader& source, std::vector<int32_t>& offsets) {
+    std::string line;
+    while (!source.atEnd()) {
+        const int64_t offset = source.position();
+        if (offset < 0 || offset > std::numeric_limits<int32_t>::max()) return false;
+        for (int i = 0; i < kLinesPerRecord; ++i) source.readLine(line);
+        offsets.push_back(static_cast<int32_t>(offset));
+    }
+    return true;
+}
+
+}  // namespace
+
+int32_t buildSentenceIndex() {
+    LineReader source(paths::kSentenceSource);
+    if (!source.isOpen()) return -1;
+    std::vector<int32_t> offsets;
+    if (!collectRecordStarts(source, offsets)) return -1;
+
+    std::string bytes;
+    bytes.reserve(index_format::kCountSize * (offsets.size() + 1));
+    appendFixed32(bytes, static_cast<int32_t>(offsets.size()));
+    for (const int32_t offset : offsets) appendFixed32(bytes, offset);
+
+    File index(std::fopen(paths::kSentenceIndex, "wb"));
+    if (!index) return -1;
+    std::fwrite(bytes.data(), 1, bytes.size(), index.get());
+    return 0;
+}
+
+int32_t loadSentenceIndex(DictionaryStore& store) {
+    File index(std::fopen(paths::kSentenceIndex, "rb"));
+    if (!index) return -1;
+    char countBytes[index_format::kCountSize];
+    if (std::fread(countBytes, 1, sizeof countBytes, index.get()) != sizeof countBytes) return -1;
+    const int32_t count = decodeFixed32(countBytes);
+    // A count the file cannot hold would ask for a buffer of up to 8 GiB of
+    // entries that are not there.
+    const int64_t rest = remainingBytes(index.get());
+    if (count < 0 || rest < 0 ||
+        static_cast<int64_t>(count) * static_cast<int64_t>(index_format::kCountSize) > rest)
+        return -1;
+
+    std::string entries(static_cast<size_t>(count) * index_format::kCountSize, '\0');
+    if (std::fread(entries.data(), 1, entries.size(), index.get()) != entries.size()) return -1;
+    store.sentenceOffsets.clear();
+    store.sentenceOffsets.reserve(static_cast<size_t>(count));
+    for (size_t e = 0; e < static_cast<size_t>(count); ++e)
+        store.sentenceOffsets.push_back(
+            decodeFixed32(entries.data() + e * index_format::kCountSize));
+    return 0;
+}
+
+int32_t retrieveExamples(ExampleSet& examples, const std::vector<int32_t>& references,
+                         const DictionaryStore& store, int32_t limit) {
+    LineReader collection(paths::kSentenceData);
+    if (!collection.isOpen()) return -1;
+    const int64_t collectionSize = collection.size();
+    const auto entryCount = static_cast<int64_t>(store.sentenceOffsets.size());
+
+    std::string lines[kLinesPerRecord];
+    for (int64_t i = 0; i < limit && i < static_cast<int64_t>(references.size()); ++i) {
+        const int32_t k = references[static_cast<size_t>(i)];
+        if (k < 1 || k >= entryCount) continue;
+        // An index built from another source can point past this collection's
+        // end (or before its start); such a record is not there to read.
+        const int32_t offset = store.sentenceOffsets[static_cast<size_t>(k - 1)];
+        if (offset < 0 || offset >= collectionSize || !collection.seek(offset)) continue;
+        for (std::string& line : lines) {
+            collection.readLine(line);
+            line = decodeLine(line);
+        }
+        examples.push_back(SentencePair{.chineseText = lines[0],
+                                        .englishText = lines[1],
+                                        .annotationText = lines[3],
+                                        .alignmentText = lines[2]});
+    }
+    return 0;
+}
+
+}  // namespace quillan
