@@ -1,0 +1,60 @@
+// quillan-build-data: the builder without a window, run as a process in a
+// scratch directory.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "testing/scratch_dir.h"
+
+namespace quillan {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string output;  // standard output and standard error together
+};
+
+ToolRun runTool() {
+    ToolRun run;
+    const std::string command = std::string("'") + QUILLAN_BUILD_DATA_TOOL + "' 2>&1";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return run;
+    std::array<char, 256> buffer;
+    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) run.output += buffer.data();
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+class BuildDataToolTest : public testing::ScratchDirTest {};
+
+TEST_F(BuildDataToolTest, BuildsTheDataAndSaysFinished) {
+    for (const char* name : {"word.dict.finalGBK", "freq.dictGBK", "bisent.dataGBK"}) {
+        fs::copy_file(fs::path(QUILLAN_SOURCE_DIR) / "data/sample" / name,
+                      fs::path("Orig_resources") / name);
+    }
+    const ToolRun run = runTool();
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output, "Please run orderlex first!\nFinised!\n");
+    EXPECT_TRUE(fs::exists("data/wd.index"));
+    EXPECT_TRUE(fs::exists("data/_dict3.data"));
+}
+
+TEST_F(BuildDataToolTest, FailsWithTheErrorTextWithoutSources) {
+    const ToolRun run = runTool();
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_EQ(run.output,
+              "Please run orderlex first!\n"
+              "Resources are not available!\nPlease try it again later or send an email to us\n");
+    EXPECT_FALSE(fs::exists("data/wd.index"));
+}
+
+}  // namespace
+}  // namespace quillan
