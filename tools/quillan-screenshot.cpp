@@ -1,0 +1,74 @@
+// quillan-screenshot: opens Quillan's main window in the current directory (a
+// prepared runtime folder), searches a word and saves a picture of the window
+// once its result page has been drawn. Message boxes are answered on their own
+// (Yes, OK) and printed on standard error, so it runs without a user, also under
+// the offscreen platform.
+//
+//   quillan-screenshot WORD OUT.png
+
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWebEngineView>
+#include <cstdio>
+
+#include "app/display.h"
+#include "app/quillan_app.h"
+#include "app/quillan_dlg.h"
+#include "app/window_system.h"
+
+namespace {
+
+class UnattendedWindowSystem : public quillan::QtWindowSystem {
+  public:
+    int32_t messageBox(QWidget*, const QString& text, const QString& caption,
+                       int32_t style) override {
+        std::fprintf(stderr, "%s %s\n", qPrintable(caption), qPrintable(text));
+        return style == quillan::kStyleYesNo ? quillan::kAnswerYes : quillan::kAnswerOk;
+    }
+};
+
+// Runs the event loop until the browser has loaded a page (or 30 seconds went by),
+// then a little longer so that the page is on screen.
+bool waitForPage(CDisplay& display) {
+    QEventLoop loop;
+    bool loaded = false;
+    QObject::connect(display.view(), &QWebEngineView::loadFinished, &loop, [&](bool ok) {
+        loaded = ok;
+        loop.quit();
+    });
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QEventLoop settle;
+    QTimer::singleShot(1500, &settle, &QEventLoop::quit);
+    settle.exec();
+    return loaded;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: quillan-screenshot WORD OUT.png\n");
+        return 2;
+    }
+    CQuillanApp::enableEmbeddedControls();
+    CQuillanApp app(argc, argv);
+    UnattendedWindowSystem windowSystem;
+    CQuillanDlg window(windowSystem);
+    window.OnInitDialog();
+    window.show();
+    waitForPage(*window.display());
+
+    window.inputBox()->setText(QString::fromLocal8Bit(argv[1]));
+    window.onSearch();
+    if (!waitForPage(*window.display())) {
+        std::fprintf(stderr, "the result page did not load\n");
+        return 1;
+    }
+    if (!window.grab().save(QString::fromLocal8Bit(argv[2]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}
