@@ -32,6 +32,10 @@ QRect DialogUnits::toPixels(int left, int top, int width, int height) const {
     return QRect(toPixelsX(left), toPixelsY(top), toPixelsX(width), toPixelsY(height));
 }
 
+QRect DialogUnits::toPixels(const QRect& units) const {
+    return toPixels(units.x(), units.y(), units.width(), units.height());
+}
+
 QSize DialogUnits::toPixels(QSize units) const {
     return QSize(toPixelsX(units.width()), toPixelsY(units.height()));
 }

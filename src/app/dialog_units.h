@@ -16,6 +16,7 @@ class DialogUnits {
     int toPixelsX(int units) const;
     int toPixelsY(int units) const;
     QRect toPixels(int left, int top, int width, int height) const;
+    QRect toPixels(const QRect& units) const;
     QSize toPixels(QSize units) const;
 
   private:

@@ -1,13 +1,13 @@
 #include "settings/options_dialog.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QRect>
 #include <algorithm>
 #include <span>
+
+#include "app/dialog_units.h"
 
 namespace {
 
@@ -30,26 +30,7 @@ constexpr const char* kTagEntries[] = {
     "Common nouns", "Temporal nouns", "Measure word",           "Localizer",
 };
 
-// Dialog units measured in the dialog's own font: a quarter of the average
-// character width across, an eighth of the font height down.
-class DialogUnits {
-  public:
-    explicit DialogUnits(const QFont& font) {
-        const QFontMetrics metrics(font);
-        charWidth_ = metrics.averageCharWidth();
-        if (charWidth_ <= 0) charWidth_ = metrics.horizontalAdvance(QLatin1Char('x'));
-        charHeight_ = metrics.height();
-    }
-    int x(int units) const { return units * charWidth_ / 4; }
-    int y(int units) const { return units * charHeight_ / 8; }
-    QRect rect(const QRect& units) const {
-        return QRect(x(units.x()), y(units.y()), x(units.width()), y(units.height()));
-    }
-
-  private:
-    int charWidth_ = 1;
-    int charHeight_ = 1;
-};
+using quillan::DialogUnits;
 
 QComboBox* makeBox(QWidget* parent, const DialogUnits& units, const QRect& rect) {
     auto* box = new QComboBox(parent);
@@ -57,7 +38,7 @@ QComboBox* makeBox(QWidget* parent, const DialogUnits& units, const QRect& rect)
     // Enter in the edit field presses Save; it must not add the text to the list.
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setFocusPolicy(Qt::StrongFocus);
-    QRect geometry = units.rect(rect);
+    QRect geometry = units.toPixels(rect);
     // A drop-down box's template height includes its list; the closed box is
     // drawn at its own height.
     geometry.setHeight(std::min(geometry.height(), box->sizeHint().height()));
@@ -67,7 +48,7 @@ QComboBox* makeBox(QWidget* parent, const DialogUnits& units, const QRect& rect)
 
 void addLabel(QWidget* parent, const DialogUnits& units, const char* text, const QRect& rect) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setGeometry(units.rect(rect));
+    label->setGeometry(units.toPixels(rect));
 }
 
 // Keeps the list in order as each entry arrives, the way a sorted drop-down does
@@ -101,19 +82,17 @@ void showText(QComboBox* box, const std::string& text) {
 
 cdlgOptions::cdlgOptions(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("System Options"));
-    QFont dialogFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    dialogFont.setPointSize(kFontPointSize);
-    setFont(dialogFont);
-    const DialogUnits units(dialogFont);
-    setFixedSize(units.x(kDialogSize.width()), units.y(kDialogSize.height()));
+    setFont(quillan::dialogFont(kFontPointSize));
+    const DialogUnits units(font());
+    setFixedSize(units.toPixels(kDialogSize.size()));
 
     // Created in the template's order, which is also the tab order.
     auto* save = new QPushButton(QStringLiteral("Save"), this);
-    save->setGeometry(units.rect(kSaveRect));
+    save->setGeometry(units.toPixels(kSaveRect));
     save->setDefault(true);
     connect(save, &QPushButton::clicked, this, &cdlgOptions::onSave);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setGeometry(units.rect(kCancelRect));
+    cancel->setGeometry(units.toPixels(kCancelRect));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     addLabel(this, units, "Dict:", kDictLabelRect);
     addLabel(this, units, "Sort By:", kSortLabelRect);
