@@ -2,9 +2,9 @@
 
 #include <cstdio>
 #include <limits>
-#include <memory>
 #include <string>
 
+#include "store/binary_file.h"
 #include "store/byte_shift.h"
 #include "store/coding.h"
 #include "store/data_paths.h"
@@ -16,20 +16,6 @@ namespace quillan {
 namespace {
 
 constexpr int kLinesPerRecord = 4;
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-// The bytes of the file after the current position; -1 when they cannot be told.
-int64_t remainingBytes(std::FILE* file) {
-    const long here = std::ftell(file);
-    if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return -1;
-    const long end = std::ftell(file);
-    if (std::fseek(file, here, SEEK_SET) != 0) return -1;
-    return end - here;
-}
 
 // Collects the offset at which each pass of four line reads begins. False when
 // an offset does not fit the index's 32-bit entries.
@@ -57,14 +43,11 @@ int32_t buildSentenceIndex() {
     appendFixed32(bytes, static_cast<int32_t>(offsets.size()));
     for (const int32_t offset : offsets) appendFixed32(bytes, offset);
 
-    File index(std::fopen(paths::kSentenceIndex, "wb"));
-    if (!index) return -1;
-    std::fwrite(bytes.data(), 1, bytes.size(), index.get());
-    return 0;
+    return writeWholeFile(paths::kSentenceIndex, bytes);
 }
 
 int32_t loadSentenceIndex(DictionaryStore& store) {
-    File index(std::fopen(paths::kSentenceIndex, "rb"));
+    File index = openFile(paths::kSentenceIndex, "rb");
     if (!index) return -1;
     char countBytes[index_format::kCountSize];
     if (std::fread(countBytes, 1, sizeof countBytes, index.get()) != sizeof countBytes) return -1;

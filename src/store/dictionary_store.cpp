@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <limits>
-#include <memory>
 
+#include "store/binary_file.h"
 #include "store/byte_shift.h"
 #include "store/coding.h"
 #include "store/data_paths.h"
@@ -15,13 +15,6 @@ namespace quillan {
 namespace fmt = index_format;
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-File openFile(const char* path, const char* mode) { return File(std::fopen(path, mode)); }
 
 // Lays a text (cut to the slot's limit) and a number into one zero-filled slot.
 void appendSlot(std::string& out, std::string_view text, int32_t number) {
@@ -36,21 +29,6 @@ std::string slotText(const char* slot) {
     size_t length = 0;
     while (length < fmt::kSlotTextBytes && slot[length] != '\0') ++length;
     return std::string(slot, length);
-}
-
-int32_t writeWholeFile(const char* path, const std::string& bytes) {
-    File file = openFile(path, "wb");
-    if (!file) return -1;
-    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
-    return 0;
-}
-
-int64_t remainingBytes(std::FILE* file) {
-    const long here = std::ftell(file);
-    if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return -1;
-    const long end = std::ftell(file);
-    if (std::fseek(file, here, SEEK_SET) != 0) return -1;
-    return end - here;
 }
 
 // Reads a count, then that many slots in one block. False when the count is
