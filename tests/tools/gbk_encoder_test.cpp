@@ -42,7 +42,7 @@ TEST(GbkEncoder, CapitalTonedVowelsAreNotGbk) {
 TEST(GbkEncoder, FoldsOnlyTheLettersGbkLacks) {
     GbkEncoder encoder;
     int64_t folded = 0;
-    const GbkText text = encoder.encodeFoldingLetters("Töv é Straße 1‐2", folded);
+    const GbkText text = encoder.encodeFoldingLetters("Töv é Straße 1−2", folded);
     EXPECT_TRUE(text.complete);
     EXPECT_EQ(folded, 3);
     EXPECT_EQ(text.bytes, "Tov \xA8\xA6 Strasse 1-2");

@@ -20,7 +20,7 @@ CorpusPair pair(std::string chinese) {
 }
 
 class LexiconTest : public ::testing::Test {
-protected:
+  protected:
     Lexicon build(const std::vector<CedictEntry>& entries) {
         Lexicon lexicon;
         lexicon.build(entries, encoder_, counts_);
@@ -91,8 +91,8 @@ TEST_F(LexiconTest, LeavesOutHeadwordsThatGbkCannotExpressOrASlotCannotHold) {
 }
 
 TEST_F(LexiconTest, MovesSeeAlsoReferencesOutOfTheSenses) {
-    const Lexicon lexicon = build({entry("一族", "一族", "yi1 zu2", {"clan", "see also 族[zu2]"},
-                                         {"个[ge4]"})});
+    const Lexicon lexicon =
+        build({entry("一族", "一族", "yi1 zu2", {"clan", "see also 族[zu2]"}, {"个[ge4]"})});
     const Headword& word = lexicon.headwords()[0];
     EXPECT_EQ(word.readings[0].senses, (Strings{"clan"}));
     EXPECT_EQ(word.seeAlso, (Strings{"see also 族[zu2]"}));
@@ -118,7 +118,8 @@ TEST_F(LexiconTest, TakesCountsAndTagsFromJiebaAndMeasureWordsFromTheSenses) {
 }
 
 TEST_F(LexiconTest, NumbersTheExamplesThatUseAWordAsAWordOfItsOwn) {
-    Lexicon lexicon = build({entry("好", "好", "hao3", {"good"}), entry("好人", "好人", "hao3 ren2", {"good person"})});
+    Lexicon lexicon = build(
+        {entry("好", "好", "hao3", {"good"}), entry("好人", "好人", "hao3 ren2", {"good person"})});
     lexicon.assignExamples({pair("好人 好 好"), pair("好人 。"), pair("很 好 ！")});
     EXPECT_EQ(lexicon.find("好")->examples, (std::vector<int32_t>{1, 3}));
     EXPECT_EQ(lexicon.find("好人")->examples, (std::vector<int32_t>{1, 2}));

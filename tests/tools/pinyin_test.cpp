@@ -22,6 +22,9 @@ TEST(Pinyin, WritesUmlautsAndLeavesTheFifthToneUnmarked) {
     EXPECT_EQ(toneMarkedSyllable("ma5"), "ma");
     EXPECT_EQ(toneMarkedSyllable("r5"), "r");
     EXPECT_EQ(toneMarkedSyllable("n2"), "ń");
+    EXPECT_EQ(toneMarkedSyllable("ng3"), "ňg");
+    EXPECT_EQ(toneMarkedSyllable("m2"), "m");  // GBK has no ḿ
+    EXPECT_EQ(toneMarkedSyllable("n4"), "n");  // nor ǹ
 }
 
 TEST(Pinyin, LeavesTokensThatAreNoNumberedSyllable) {

@@ -12,7 +12,8 @@ namespace {
 using quillan::testing::ScratchDirTest;
 using quillan::testing::writeFile;
 
-const std::set<std::string, std::less<>> kHeadwords = {"我", "是", "学生", "好", "今天", "忙", "很"};
+const std::set<std::string, std::less<>> kHeadwords = {"我",   "是", "学生", "好",
+                                                       "今天", "忙", "很"};
 
 bool isHeadword(std::string_view word) { return kHeadwords.find(word) != kHeadwords.end(); }
 
@@ -54,16 +55,15 @@ TEST(SentenceCorpus, ReadsPairsBetweenCommentsAndBlankLines) {
     EXPECT_EQ(corpus.pairs[1].links, "");
 }
 
-TEST(SentenceCorpus, AcceptsAWellFormedPair) {
-    EXPECT_EQ(errorsOf(kGoodPair), Errors{});
-}
+TEST(SentenceCorpus, AcceptsAWellFormedPair) { EXPECT_EQ(errorsOf(kGoodPair), Errors{}); }
 
 TEST(SentenceCorpus, NamesTheLineOfEachLayoutError) {
     EXPECT_EQ(errorsOf("zh: 我 。\npy: wǒ 。\n\n"), (Errors{"3: incomplete pair"}));
     EXPECT_EQ(errorsOf("zh: 我 。\npy: wǒ 。"), (Errors{"2: incomplete pair at end"}));
     EXPECT_EQ(errorsOf("zh: 我\nen: I\n"),
               (Errors{"2: expected py: got en", "2: incomplete pair at end"}));
-    EXPECT_EQ(errorsOf("zh: 我\nzh: 我\n"), (Errors{"2: duplicate zh", "2: incomplete pair at end"}));
+    EXPECT_EQ(errorsOf("zh: 我\nzh: 我\n"),
+              (Errors{"2: duplicate zh", "2: incomplete pair at end"}));
     EXPECT_EQ(errorsOf("zh:我\n"), (Errors{"1: bad line: zh:我"}));
     EXPECT_EQ(errorsOf("\xE6\x88\n"), (Errors{"1: not valid UTF-8"}));
 }
@@ -73,7 +73,8 @@ TEST(SentenceCorpus, NamesTheLineOfEachContentError) {
               (Errors{"1: not a headword: 老师"}));
     EXPECT_EQ(errorsOf("zh: 我  是\npy: wǒ  shì\nen: I am\nal: 0-0\n"),
               (Errors{"1: not a headword: ", "1: double or trailing blank"}));
-    EXPECT_EQ(errorsOf("zh: 我 是\npy: wǒshì\nen: I am\nal: 0-0\n"), (Errors{"2: 1 pinyin for 2 words"}));
+    EXPECT_EQ(errorsOf("zh: 我 是\npy: wǒshì\nen: I am\nal: 0-0\n"),
+              (Errors{"2: 1 pinyin for 2 words"}));
     EXPECT_EQ(errorsOf("zh: 我 。\npy: wǒ .\nen: I .\nal: 0-0\n"),
               (Errors{"2: punctuation 。 needs py 。"}));
     EXPECT_EQ(errorsOf("zh: 我 很 忙\npy: wǒ hěn má:ng\nen: I am busy\nal: 0-0\n"),
@@ -95,9 +96,9 @@ TEST(SentenceCorpus, TakesHugeLinkNumbersAsOutsideAndFullWidthDigitsAsBadLinks) 
 }
 
 TEST(SentenceCorpus, TakesAnyPunctuationMarkOfTheListAsAWord) {
-    for (const char* mark : {"，", "。", "！", "？", "、", "；", "：", "“", "”", "‘", "’", "（", "）",
-                             "《", "》", "…", "—", "·", ",", ".", "!", "?", ";", "\"", "'", "(",
-                             ")", "-"}) {
+    for (const char* mark :
+         {"，", "。", "！", "？", "、", "；", "：", "“", "”", "‘",  "’", "（", "）", "《",
+          "》", "…",  "—",  "·",  ",",  ".",  "!",  "?", ";", "\"", "'", "(",  ")",  "-"}) {
         EXPECT_TRUE(isPunctuationWord(mark)) << mark;
     }
     EXPECT_FALSE(isPunctuationWord("。。"));

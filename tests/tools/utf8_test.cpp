@@ -18,8 +18,8 @@ TEST(Utf8, ReadsOneCodePointOfEachLength) {
 }
 
 TEST(Utf8, RefusesMalformedSequencesAndMovesPastOneByte) {
-    for (const std::string bad : {"\x80", "\xC0\xAF", "\xE4\xB8", "\xED\xA0\x80", "\xF4\x90\x80\x80",
-                                  "\xE4\x41\x41", "\xFF"}) {
+    for (const std::string bad : {"\x80", "\xC0\xAF", "\xE4\xB8", "\xED\xA0\x80",
+                                  "\xF4\x90\x80\x80", "\xE4\x41\x41", "\xFF"}) {
         size_t pos = 0;
         char32_t cp = 0;
         EXPECT_FALSE(nextCodePoint(bad, pos, cp)) << testing::PrintToString(bad);

@@ -1,0 +1,133 @@
+#include "orderlex/orderlex.h"
+
+#include <cinttypes>
+
+#include "orderlex/cedict_reader.h"
+#include "orderlex/gbk_encoder.h"
+#include "orderlex/sentence_corpus.h"
+#include "orderlex/word_frequencies.h"
+
+namespace quillan::orderlex {
+
+namespace {
+
+void say(std::FILE* progress, const char* format, auto... values) {
+    if (progress == nullptr) return;
+    std::fprintf(progress, format, values...);
+    std::fflush(progress);
+}
+
+int32_t readCorpus(const OrderlexOptions& options, Corpus& corpus, OrderlexReport& report) {
+    std::vector<std::string> files;
+    for (const std::string& path : options.sentencePaths) {
+        if (listCorpusFiles(path, files) < 0) {
+            report.errors.push_back("cannot list the corpus directory " + path);
+            return -1;
+        }
+    }
+    for (const std::string& file : files) readCorpusFile(file, corpus);
+    report.corpusFiles = static_cast<int64_t>(files.size());
+    return 0;
+}
+
+}  // namespace
+
+int64_t OrderlexReport::skipped() const {
+    return malformedEntries + malformedFrequencyLines + lexicon.notInGbk + lexicon.tooLong +
+           source.sensesLeftOut + source.sensesCut + source.traditionalLeftOut +
+           source.notesLeftOut + source.readingsCut;
+}
+
+int64_t OrderlexReport::adjusted() const { return source.capitalsLowered + source.lettersFolded; }
+
+int32_t runOrderlex(const OrderlexOptions& options, OrderlexReport& report, std::FILE* progress) {
+    GbkEncoder encoder;
+    if (!encoder.isOpen()) {
+        report.errors.push_back("the system has no UTF-8 to GBK converter");
+        return -1;
+    }
+
+    say(progress, "reading CC-CEDICT from %s\n", options.cedictPath.c_str());
+    CedictData cedict;
+    std::string error;
+    if (readCedict(options.cedictPath, cedict, error) < 0) {
+        report.errors.push_back(error);
+        return -1;
+    }
+    report.cedictEntries = static_cast<int64_t>(cedict.entries.size());
+    report.malformedEntries = cedict.malformedEntries;
+
+    say(progress, "merging %" PRId64 " entries into headwords\n", report.cedictEntries);
+    Lexicon lexicon;
+    lexicon.build(cedict.entries, encoder, report.lexicon);
+    cedict = CedictData{};
+    report.headwords = static_cast<int64_t>(lexicon.headwords().size());
+
+    say(progress, "reading word frequencies from %s\n", options.frequencyPath.c_str());
+    FrequencyData frequencies;
+    if (readWordFrequencies(options.frequencyPath, frequencies) < 0) {
+        report.errors.push_back("cannot read " + options.frequencyPath);
+        return -1;
+    }
+    report.frequencyWords = static_cast<int64_t>(frequencies.words.size());
+    report.malformedFrequencyLines = frequencies.malformedLines;
+    lexicon.assignFrequencies(frequencies);
+
+    say(progress, "checking the sentence corpus\n");
+    Corpus corpus;
+    if (readCorpus(options, corpus, report) < 0) return -1;
+    checkCorpus(
+        corpus, [&](std::string_view word) { return lexicon.find(word) != nullptr; }, encoder);
+    if (!corpus.errors.empty()) {
+        for (const CorpusError& corpusError : corpus.errors)
+            report.errors.push_back(describeError(corpusError));
+        return -1;
+    }
+    report.sentencePairs = static_cast<int64_t>(corpus.pairs.size());
+    lexicon.assignExamples(corpus.pairs);
+    for (const Headword& headword : lexicon.headwords()) {
+        if (!headword.examples.empty()) ++report.wordsWithExamples;
+    }
+
+    say(progress, "writing the sources under %s/Orig_resources\n", options.outputDir.c_str());
+    if (writeSources(lexicon, corpus.pairs, options.outputDir, encoder, report.source, error) < 0) {
+        report.errors.push_back(error);
+        return -1;
+    }
+    for (const FrequencyGroup& group : frequencyGroups(lexicon))
+        report.groups.emplace_back(group.name, static_cast<int64_t>(group.words.size()));
+    return 0;
+}
+
+void printReport(const OrderlexReport& report, std::FILE* out) {
+    std::fprintf(out, "headwords: %" PRId64 " (from %" PRId64 " CC-CEDICT entries)\n",
+                 report.headwords, report.cedictEntries);
+    std::fprintf(out, "groups:");
+    for (const auto& [name, size] : report.groups)
+        std::fprintf(out, " %s:%" PRId64, name.c_str(), size);
+    std::fprintf(out, "\n");
+    std::fprintf(out,
+                 "sentence pairs: %" PRId64 " from %" PRId64 " files, %" PRId64
+                 " headwords with examples\n",
+                 report.sentencePairs, report.corpusFiles, report.wordsWithExamples);
+    std::fprintf(out, "skipped: %" PRId64 ", written in another form: %" PRId64 "\n",
+                 report.skipped(), report.adjusted());
+    const std::pair<const char*, int64_t> details[] = {
+        {"malformed CC-CEDICT entries left out", report.malformedEntries},
+        {"malformed frequency lines left out", report.malformedFrequencyLines},
+        {"headwords left out, not expressible in GBK", report.lexicon.notInGbk},
+        {"headwords left out, longer than 255 bytes", report.lexicon.tooLong},
+        {"senses left out, not expressible in GBK", report.source.sensesLeftOut},
+        {"senses cut before a character GBK lacks", report.source.sensesCut},
+        {"traditional forms left out, not expressible in GBK", report.source.traditionalLeftOut},
+        {"usage notes left out, not expressible in GBK", report.source.notesLeftOut},
+        {"readings cut before a character GBK lacks", report.source.readingsCut},
+        {"readings with capital tone marks written in lower case", report.source.capitalsLowered},
+        {"letters with diacritics and dashes written plainly", report.source.lettersFolded},
+    };
+    for (const auto& [what, count] : details) {
+        if (count > 0) std::fprintf(out, "  %s: %" PRId64 "\n", what, count);
+    }
+}
+
+}  // namespace quillan::orderlex
