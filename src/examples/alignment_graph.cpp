@@ -4,21 +4,16 @@
 #include <graphviz/gvc.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "store/binary_file.h"
 #include "store/text_conversion.h"
 #include "store/word_record.h"
 
 namespace quillan {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // The position of the last non-empty Chinese word equal to the looked-up word, or -1.
 int32_t findHighlightIndex(const std::vector<std::string>& chineseWords, std::string_view word) {
@@ -120,20 +115,13 @@ void appendLinks(std::string& dot, const std::vector<std::string>& links) {
 constexpr std::string_view kTableStart =
     " <TABLE BORDER=\"0\" CELLBORDER=\"0\" CELLSPACING=\"0\">\n<TR>";
 
-bool writeWholeFile(const std::string& path, const std::string& bytes) {
-    File file(std::fopen(path.c_str(), "wb"));
-    if (!file) return false;
-    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
-    return true;
-}
-
 // Has Graphviz read the DOT file, lay it out with "dot" and render it as "png"
 // into the picture file, with a context of its own. The picture file is created
 // before Graphviz runs, so a graph that cannot be read or laid out leaves it empty.
 void renderPicture(const std::string& dotPath, const std::string& picturePath) {
-    File dotFile(std::fopen(dotPath.c_str(), "rb"));
+    File dotFile = openFile(dotPath.c_str(), "rb");
     if (!dotFile) return;
-    File picture(std::fopen(picturePath.c_str(), "wb"));
+    File picture = openFile(picturePath.c_str(), "wb");
     if (!picture) return;
     GVC_t* context = gvContext();
     if (context == nullptr) return;
@@ -181,9 +169,9 @@ int32_t drawAlignmentGraphs(const ExampleSet& examples, std::string_view word) {
     for (const SentencePair& pair : examples) {
         const std::string number = std::to_string(drawn);
         const std::string dotPath = "tmp/" + number + ".txt";
-        // Without its text file no later picture can be drawn either (tmp is
-        // missing or full), so the whole operation ends here.
-        if (!writeWholeFile(dotPath, composeAlignmentDot(pair, word))) break;
+        // Without its whole text file no later picture can be drawn either (tmp
+        // is missing or full), so the whole operation ends here.
+        if (writeWholeFile(dotPath.c_str(), composeAlignmentDot(pair, word)) < 0) break;
         renderPicture(dotPath, "tmp/" + number + ".png");
         ++drawn;
     }

@@ -15,8 +15,9 @@ namespace quillan {
 std::string composeAlignmentDot(const SentencePair& pair, std::string_view word);
 
 // Draws every example of the set for the looked-up word. Stops at the first
-// tmp/<n>.txt that cannot be created. Returns the number of examples whose files
-// this call wrote (pictures 0 .. result - 1); 0 when examples or word is empty.
+// tmp/<n>.txt that cannot be created or written in full. Returns the number of
+// examples whose files this call wrote (pictures 0 .. result - 1); 0 when
+// examples or word is empty.
 int32_t drawAlignmentGraphs(const ExampleSet& examples, std::string_view word);
 
 }  // namespace quillan

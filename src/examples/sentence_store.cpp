@@ -49,18 +49,11 @@ int32_t buildSentenceIndex() {
 int32_t loadSentenceIndex(DictionaryStore& store) {
     File index = openFile(paths::kSentenceIndex, "rb");
     if (!index) return -1;
-    char countBytes[index_format::kCountSize];
-    if (std::fread(countBytes, 1, sizeof countBytes, index.get()) != sizeof countBytes) return -1;
-    const int32_t count = decodeFixed32(countBytes);
     // A count the file cannot hold would ask for a buffer of up to 8 GiB of
     // entries that are not there.
-    const int64_t rest = remainingBytes(index.get());
-    if (count < 0 || rest < 0 ||
-        static_cast<int64_t>(count) * static_cast<int64_t>(index_format::kCountSize) > rest)
-        return -1;
-
-    std::string entries(static_cast<size_t>(count) * index_format::kCountSize, '\0');
-    if (std::fread(entries.data(), 1, entries.size(), index.get()) != entries.size()) return -1;
+    std::string entries;
+    int32_t count = 0;
+    if (!readCountedBlock(index.get(), index_format::kCountSize, entries, count)) return -1;
     store.sentenceOffsets.clear();
     store.sentenceOffsets.reserve(static_cast<size_t>(count));
     for (size_t e = 0; e < static_cast<size_t>(count); ++e)

@@ -26,7 +26,8 @@ using ExampleSet = std::vector<SentencePair>;
 // Writes data/bisent.index from the source: the offset at which each pass of four
 // line reads began, plus the end entry for a source ending in a line break.
 // Returns 0, or -1 when the source cannot be opened, is too long for 32-bit
-// offsets, or the index cannot be created (nothing is written then).
+// offsets, or the index cannot be created (nothing is written then) or written
+// in full.
 int32_t buildSentenceIndex();
 
 // Fills store.sentenceOffsets from data/bisent.index. Returns 0, or -1 when the

@@ -1,12 +1,15 @@
 #pragma once
-// Whole-file helpers for the binary index files: an owning FILE handle, the
-// bytes left after the current position (so that a count can be checked
-// against the file before anything is reserved), and a one-block write.
+// Whole-file helpers for the binary files (index files, DOT texts): an owning
+// FILE handle, the bytes left after the current position, a counted block read
+// that checks its count against the file before anything is reserved, and a
+// one-block write.
 
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
+
+#include "store/coding.h"
 
 namespace quillan {
 
@@ -26,13 +29,33 @@ inline int64_t remainingBytes(std::FILE* file) {
     return end - here;
 }
 
+// Reads a 32-bit little-endian count, then that many entries of entrySize bytes
+// in one block. False when a read fails or the count is negative or more than
+// the rest of the file holds, so that a truncated or corrupt file never makes
+// the reader reserve memory for entries that are not there.
+inline bool readCountedBlock(std::FILE* file, size_t entrySize, std::string& block,
+                             int32_t& count) {
+    char bytes[4];
+    if (std::fread(bytes, 1, sizeof bytes, file) != sizeof bytes) return false;
+    count = decodeFixed32(bytes);
+    const int64_t rest = remainingBytes(file);
+    if (count < 0 || rest < 0 ||
+        static_cast<int64_t>(count) * static_cast<int64_t>(entrySize) > rest)
+        return false;
+    block.resize(static_cast<size_t>(count) * entrySize);
+    return std::fread(block.data(), 1, block.size(), file) == block.size();
+}
+
 // Creates or truncates path and writes bytes in one block. Returns 0, or -1 when
-// the file cannot be created (write errors after that are not reported).
+// the file cannot be created or not every byte reached it (a full disk shows only
+// when the buffer is flushed at the close), so a file cut short is never taken
+// for a good one.
 inline int32_t writeWholeFile(const char* path, const std::string& bytes) {
     File file = openFile(path, "wb");
     if (!file) return -1;
-    std::fwrite(bytes.data(), 1, bytes.size(), file.get());
-    return 0;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
+    const bool closed = std::fclose(file.release()) == 0;
+    return written && closed ? 0 : -1;
 }
 
 }  // namespace quillan

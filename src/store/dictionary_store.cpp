@@ -31,16 +31,9 @@ std::string slotText(const char* slot) {
     return std::string(slot, length);
 }
 
-// Reads a count, then that many slots in one block. False when the count is
-// negative or more than the rest of the file holds.
+// Reads a count, then that many slots in one block.
 bool readSlots(std::FILE* file, std::string& block, int32_t& count) {
-    char bytes[fmt::kCountSize];
-    if (std::fread(bytes, 1, fmt::kCountSize, file) != fmt::kCountSize) return false;
-    count = decodeFixed32(bytes);
-    const int64_t rest = remainingBytes(file);
-    if (count < 0 || rest < 0 || static_cast<int64_t>(count) * static_cast<int64_t>(fmt::kSlotSize) > rest) return false;
-    block.resize(static_cast<size_t>(count) * fmt::kSlotSize);
-    return std::fread(block.data(), 1, block.size(), file) == block.size();
+    return readCountedBlock(file, fmt::kSlotSize, block, count);
 }
 
 // The decimal reading of a frequency group's count: blanks, a sign, digits.
@@ -51,7 +44,8 @@ int64_t readDecimal(std::string_view text) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     int64_t value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min<int64_t>(value * 10 + (text[i] - '0'), std::numeric_limits<int32_t>::max());
+        value =
+            std::min<int64_t>(value * 10 + (text[i] - '0'), std::numeric_limits<int32_t>::max());
     return negative ? -value : value;
 }
 
@@ -118,13 +112,9 @@ int32_t loadWordIndex(DictionaryStore& store) {
 int32_t loadFrequencyIndex(DictionaryStore& store) {
     File file = openFile(paths::kFrequencyIndex, "rb");
     if (!file) return -1;
-    char bytes[fmt::kCountSize];
-    if (std::fread(bytes, 1, fmt::kCountSize, file.get()) != fmt::kCountSize) return -1;
-    const int32_t headerLength = decodeFixed32(bytes);
-    const int64_t rest = remainingBytes(file.get());
-    if (headerLength < 0 || rest < 0 || headerLength > rest) return -1;
-    std::string header(static_cast<size_t>(headerLength), '\0');
-    if (std::fread(header.data(), 1, header.size(), file.get()) != header.size()) return -1;
+    std::string header;
+    int32_t headerLength = 0;
+    if (!readCountedBlock(file.get(), 1, header, headerLength)) return -1;
     header.resize(std::min(header.size(), header.find('\0')));
 
     int64_t position = 0;
@@ -142,7 +132,8 @@ int32_t loadFrequencyIndex(DictionaryStore& store) {
     if (!readSlots(file.get(), block, count)) return -1;
     store.frequencyList.reserve(store.frequencyList.size() + static_cast<size_t>(count));
     for (int32_t k = 0; k < count; ++k)
-        store.frequencyList.push_back(slotText(block.data() + static_cast<size_t>(k) * fmt::kSlotSize));
+        store.frequencyList.push_back(
+            slotText(block.data() + static_cast<size_t>(k) * fmt::kSlotSize));
     return 0;
 }
 

@@ -34,7 +34,8 @@ inline constexpr std::string_view kWordEndMarker = "****BISENT";
 
 // Writes data/wd.index from Orig_resources/word.dict.finalGBK: one slot per line
 // read, the empty last line included. Returns 0, or -1 when the source cannot be
-// opened or the index cannot be created (nothing is written then).
+// opened, the index cannot be created (nothing is written then), or not all of
+// it could be written (a full disk).
 int32_t buildWordIndex();
 
 // Writes data/freq.index from Orig_resources/freq.dictGBK: the header line, then

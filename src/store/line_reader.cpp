@@ -1,8 +1,27 @@
 #include "store/line_reader.h"
 
+#include <sys/stat.h>
+
 namespace quillan {
 
-LineReader::LineReader(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {}
+namespace {
+
+// Opens a regular file (or another readable non-directory) for reading. A
+// directory is refused: fopen accepts it, and its failing reads would pass for
+// an empty file.
+std::FILE* openForReading(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    struct stat status {};
+    if (file != nullptr && (fstat(fileno(file), &status) != 0 || S_ISDIR(status.st_mode))) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
+}
+
+}  // namespace
+
+LineReader::LineReader(const std::string& path) : file_(openForReading(path)) {}
 
 LineReader::~LineReader() {
     if (file_ != nullptr) std::fclose(file_);

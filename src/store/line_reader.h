@@ -14,7 +14,8 @@
 namespace quillan {
 
 class LineReader {
-public:
+  public:
+    // Opens path for reading; a directory counts as a file that cannot be opened.
     explicit LineReader(const std::string& path);
     ~LineReader();
     LineReader(const LineReader&) = delete;
@@ -32,7 +33,7 @@ public:
     // Reads one line into `line` (replacing its content).
     void readLine(std::string& line);
 
-private:
+  private:
     std::FILE* file_ = nullptr;
     bool atEnd_ = false;
 };

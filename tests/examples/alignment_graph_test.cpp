@@ -300,6 +300,15 @@ TEST_F(AlignmentPictureTest, TextFileThatCannotBeCreatedEndsTheDrawing) {
     EXPECT_FALSE(std::filesystem::exists("tmp/2.png"));
 }
 
+TEST_F(AlignmentPictureTest, TextFileCutShortByAFullDiskEndsTheDrawing) {
+    // Writes to /dev/full fail with ENOSPC, as on a full tmp folder.
+    std::filesystem::create_symlink("/dev/full", "tmp/1.txt");
+    EXPECT_EQ(drawAlignmentGraphs(threePairs(), gbk("看见")), 1);
+    EXPECT_TRUE(pngSize(readFile("tmp/0.png")).isPng);
+    EXPECT_FALSE(std::filesystem::exists("tmp/1.png"));
+    EXPECT_FALSE(std::filesystem::exists("tmp/2.txt"));
+}
+
 TEST_F(AlignmentPictureTest, PictureThatCannotBeCreatedCostsOnlyItsExample) {
     std::filesystem::create_directory("tmp/0.png");
     EXPECT_EQ(drawAlignmentGraphs(threePairs(), gbk("看见")), 3);

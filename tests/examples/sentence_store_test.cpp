@@ -88,6 +88,12 @@ TEST_F(SentenceStoreTest, BuildFailsWithoutSourceOrWritableIndex) {
     EXPECT_EQ(buildSentenceIndex(), -1);
 }
 
+TEST_F(SentenceStoreTest, IndexCutShortByAFullDiskIsAFailure) {
+    writeFile(paths::kSentenceSource, record(1) + record(2));
+    std::filesystem::create_symlink("/dev/full", paths::kSentenceIndex);
+    EXPECT_EQ(buildSentenceIndex(), -1);
+}
+
 TEST_F(SentenceStoreTest, LoadRejectsMissingShortAndOverlongIndexes) {
     store.sentenceOffsets = {7, 8};
     EXPECT_EQ(loadSentenceIndex(store), -1);

@@ -121,6 +121,15 @@ TEST_F(DataBuilderTest, AMissingLaterSourceChangesNothingUnderData) {
     EXPECT_EQ(snapshotOfData(), before);
 }
 
+TEST_F(DataBuilderTest, ASourceThatIsADirectoryChangesNothingUnderData) {
+    writeOldOutputs();
+    fs::remove("Orig_resources/word.dict.finalGBK");
+    fs::create_directory("Orig_resources/word.dict.finalGBK");
+    const auto before = snapshotOfData();
+    EXPECT_EQ(buildDictionaryData(), -1);
+    EXPECT_EQ(snapshotOfData(), before);
+}
+
 TEST_F(DataBuilderTest, AnIndexThatCannotBeWrittenStopsBeforeTheDataFiles) {
     writeOldOutputs();
     fs::remove("data/wd.index");

@@ -26,7 +26,7 @@ std::string slot(const std::string& text, int32_t number) {
 }
 
 class DictionaryStoreTest : public testing::ScratchDirTest {
-protected:
+  protected:
     // Writes a word source and builds both its index and its encoded data file.
     void buildWords(const std::string& source) {
         writeFile(paths::kWordSource, source);
@@ -40,9 +40,9 @@ protected:
     DictionaryStore store;
 };
 
-const std::string kLineA = "\xB0\xA1\tah\ta1\tx\tNN\tNULL\t1";        // 啊
+const std::string kLineA = "\xB0\xA1\tah\ta1\tx\tNN\tNULL\t1";             // 啊
 const std::string kLineB = "\xB0\xAE\tlove\tai4\tx\tVV:::NN\tu\t2:3:::4";  // 爱
-const std::string kLineC = "\xB0\xB2\tpeace\tan1\tx\tVA\tNULL\tNULL";     // 安
+const std::string kLineC = "\xB0\xB2\tpeace\tan1\tx\tVA\tNULL\tNULL";      // 安
 
 TEST_F(DictionaryStoreTest, WordIndexOfThreeLinesHasFourEntriesWithZeroedSlots) {
     const std::string source = kLineA + "\r\n" + kLineB + "\r\n" + kLineC + "\r\n";
@@ -50,7 +50,8 @@ TEST_F(DictionaryStoreTest, WordIndexOfThreeLinesHasFourEntriesWithZeroedSlots) 
     const int32_t b = static_cast<int32_t>(kLineA.size() + 2);
     const int32_t c = b + static_cast<int32_t>(kLineB.size() + 2);
     const std::string expected = fixed32(4) + slot("\xB0\xA1", 0) + slot("\xB0\xAE", b) +
-                                 slot("\xB0\xB2", c) + slot("", static_cast<int32_t>(source.size()));
+                                 slot("\xB0\xB2", c) +
+                                 slot("", static_cast<int32_t>(source.size()));
     EXPECT_EQ(readFile(paths::kWordIndex), expected);
 
     ASSERT_EQ(loadWordIndex(store), 0);
@@ -135,6 +136,16 @@ TEST_F(DictionaryStoreTest, MissingSourcesAndIndexesFail) {
     EXPECT_FALSE(std::filesystem::exists(paths::kWordIndex));
 }
 
+TEST_F(DictionaryStoreTest, IndexCutShortByAFullDiskIsAFailure) {
+    // Every write to /dev/full fails with ENOSPC once the stream's buffer goes out.
+    writeFile(paths::kWordSource, kLineA + "\r\n" + kLineB + "\r\n");
+    writeFile(paths::kFrequencySource, "ALL:1\r\nw1\r\n");
+    std::filesystem::create_symlink("/dev/full", paths::kWordIndex);
+    std::filesystem::create_symlink("/dev/full", paths::kFrequencyIndex);
+    EXPECT_EQ(buildWordIndex(), -1);
+    EXPECT_EQ(buildFrequencyIndex(), -1);
+}
+
 TEST_F(DictionaryStoreTest, TruncatedOrImpossibleIndexesAreRejected) {
     writeFile(paths::kWordIndex, fixed32(3) + slot("a", 0) + slot("b", 5));
     EXPECT_EQ(loadWordIndex(store), -1);
@@ -158,8 +169,8 @@ TEST_F(DictionaryStoreTest, TruncatedOrImpossibleIndexesAreRejected) {
 TEST_F(DictionaryStoreTest, FrequencyIndexBytesAndRanges) {
     buildFrequencies("ALL:5 NN:3 VV:2\r\nw1\r\nw2\r\n");
     const std::string header = "ALL:5 NN:3 VV:2";
-    EXPECT_EQ(readFile(paths::kFrequencyIndex), fixed32(15) + header + fixed32(3) + slot("w1", 0) +
-                                                    slot("w2", 0) + slot("", 0));
+    EXPECT_EQ(readFile(paths::kFrequencyIndex),
+              fixed32(15) + header + fixed32(3) + slot("w1", 0) + slot("w2", 0) + slot("", 0));
     ASSERT_EQ(loadFrequencyIndex(store), 0);
     EXPECT_EQ(store.frequencyList, (std::vector<std::string>{"w1", "w2", ""}));
     EXPECT_EQ(frequencyRange(store, "ALL"), std::make_pair(0, 4));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "testing/scratch_dir.h"
@@ -10,7 +11,7 @@ namespace quillan {
 namespace {
 
 class LineReaderTest : public testing::ScratchDirTest {
-protected:
+  protected:
     // Every line read with the end-of-file test before each read, with its start offset.
     std::vector<std::pair<int64_t, std::string>> readAll(const std::string& bytes) {
         testing::writeFile("f", bytes);
@@ -54,6 +55,15 @@ TEST_F(LineReaderTest, SeekClearsTheEndAndMissingFileIsNotOpen) {
     missing.readLine(line);
     EXPECT_TRUE(missing.atEnd());
     EXPECT_EQ(line, "");
+}
+
+TEST_F(LineReaderTest, DirectoryIsNotAnOpenFile) {
+    // fopen accepts a directory for reading; its reads then fail at once, which
+    // would pass for an empty file.
+    std::filesystem::create_directory("d");
+    LineReader reader("d");
+    EXPECT_FALSE(reader.isOpen());
+    EXPECT_EQ(reader.size(), -1);
 }
 
 }  // namespace
