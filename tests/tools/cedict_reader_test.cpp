@@ -59,6 +59,12 @@ TEST(CedictReader, ReadsTheNpmPackageFormIntoTheSameEntries) {
     EXPECT_EQ(data.malformedEntries, 0);
 }
 
+TEST(CedictReader, ReadsTheNpmPackageFormAfterAByteOrderMark) {
+    CedictData data;
+    ASSERT_TRUE(parseCedictJson(std::string("\xEF\xBB\xBF") + kJsonForm, data));
+    expectTheThreeEntries(data);
+}
+
 TEST(CedictReader, LeavesOutMalformedJsonEntriesAndUnknownClassifiers) {
     CedictData data;
     ASSERT_TRUE(parseCedictJson(

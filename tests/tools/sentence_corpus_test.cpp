@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 #include "testing/scratch_dir.h"
@@ -128,6 +129,11 @@ TEST_F(CorpusFileTest, ReportsAFileThatCannotBeRead) {
     EXPECT_EQ(readCorpusFile("missing.txt", corpus), -1);
     ASSERT_EQ(corpus.errors.size(), 1u);
     EXPECT_EQ(describeError(corpus.errors[0]), "missing.txt:0: cannot read the file");
+
+    std::filesystem::create_directory("folder.txt");
+    EXPECT_EQ(readCorpusFile("folder.txt", corpus), -1);
+    ASSERT_EQ(corpus.errors.size(), 2u);
+    EXPECT_EQ(describeError(corpus.errors[1]), "folder.txt:0: cannot read the file");
 }
 
 TEST_F(CorpusFileTest, SortsErrorsByFileOrderThenLine) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "testing/scratch_dir.h"
+
 namespace quillan::orderlex {
 namespace {
 
@@ -52,6 +56,20 @@ TEST(WordFrequencies, GivesTheExistentialVerbsAndTheCopulaTheirOwnCodes) {
     EXPECT_EQ(pennTagFor("没有", "v"), "VE");
     EXPECT_EQ(pennTagFor("没有", ""), "VE");
     EXPECT_EQ(pennTagFor("是", "v"), "VC");
+}
+
+class WordFrequencyFileTest : public quillan::testing::ScratchDirTest {};
+
+TEST_F(WordFrequencyFileTest, ReadsAFileAndFailsOnAMissingFileOrADirectory) {
+    quillan::testing::writeFile("dict.txt", "我 328841 r\n");
+    FrequencyData data;
+    ASSERT_EQ(readWordFrequencies("dict.txt", data), 0);
+    EXPECT_EQ(data.words.at("我").count, 328841);
+    EXPECT_EQ(readWordFrequencies("missing.txt", data), -1);
+    // A directory opens like an empty file; taking it for one would give every
+    // headword the same unknown frequency without a word said.
+    std::filesystem::create_directory("jieba");
+    EXPECT_EQ(readWordFrequencies("jieba", data), -1);
 }
 
 }  // namespace

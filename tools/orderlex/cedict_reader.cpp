@@ -1,8 +1,8 @@
 #include "orderlex/cedict_reader.h"
 
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
+
+#include "orderlex/file_text.h"
 
 namespace quillan::orderlex {
 
@@ -12,6 +12,11 @@ using nlohmann::json;
 
 constexpr std::string_view kClassifierPrefix = "CL:";
 constexpr std::string_view kModulePrefix = "export default";
+
+std::string_view withoutByteOrderMark(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    return text;
+}
 
 std::string_view trimmed(std::string_view text) {
     const size_t start = text.find_first_not_of(" \t\r\n");
@@ -44,15 +49,6 @@ void addSense(CedictEntry& entry, std::string_view sense) {
     const std::string text = cleanText(sense);
     if (text.empty()) return;
     if (!parseClassifierSense(text, entry.classifiers)) entry.senses.push_back(text);
-}
-
-bool readFileText(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    text = bytes.str();
-    return !in.bad();
 }
 
 // One line "TRAD SIMP [pin1 yin1] /sense/.../". Returns false when malformed.
@@ -130,8 +126,7 @@ bool readJsonEntry(const json& item, const std::vector<std::string>& classifierL
 }
 
 bool looksLikeJson(std::string_view text) {
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    text = trimmed(text);
+    text = trimmed(withoutByteOrderMark(text));
     return text.starts_with(kModulePrefix) || text.starts_with("{");
 }
 
@@ -151,7 +146,7 @@ bool parseClassifierSense(std::string_view sense, std::vector<std::string>& clas
 }
 
 void parseCedictText(std::string_view text, CedictData& data) {
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    text = withoutByteOrderMark(text);
     while (!text.empty()) {
         const size_t lineEnd = text.find('\n');
         const std::string_view line = trimmed(text.substr(0, lineEnd));
@@ -167,7 +162,7 @@ void parseCedictText(std::string_view text, CedictData& data) {
 }
 
 bool parseCedictJson(std::string_view text, CedictData& data) {
-    text = trimmed(text);
+    text = trimmed(withoutByteOrderMark(text));
     if (text.starts_with(kModulePrefix)) text.remove_prefix(kModulePrefix.size());
     text = trimmed(text);
     if (text.ends_with(';')) text.remove_suffix(1);

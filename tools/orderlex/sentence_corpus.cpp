@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
+#include "orderlex/file_text.h"
 #include "orderlex/utf8.h"
 
 namespace quillan::orderlex {
@@ -245,15 +244,13 @@ void parseCorpusText(std::string_view text, const std::string& file, Corpus& cor
 }
 
 int32_t readCorpusFile(const std::string& path, Corpus& corpus) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (in) bytes << in.rdbuf();
-    if (!in || in.bad()) {
+    std::string text;
+    if (!readFileText(path, text)) {
         corpus.files.push_back(path);
         corpus.errors.push_back({path, 0, "cannot read the file"});
         return -1;
     }
-    parseCorpusText(bytes.str(), path, corpus);
+    parseCorpusText(text, path, corpus);
     return 0;
 }
 

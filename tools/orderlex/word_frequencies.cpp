@@ -1,9 +1,10 @@
 #include "orderlex/word_frequencies.h"
 
+#include <algorithm>
 #include <array>
-#include <fstream>
-#include <sstream>
 #include <utility>
+
+#include "orderlex/file_text.h"
 
 namespace quillan::orderlex {
 
@@ -73,11 +74,9 @@ void parseWordFrequencies(std::string_view text, FrequencyData& data) {
 }
 
 int32_t readWordFrequencies(const std::string& path, FrequencyData& data) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return -1;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    parseWordFrequencies(bytes.str(), data);
+    std::string text;
+    if (!readFileText(path, text)) return -1;
+    parseWordFrequencies(text, data);
     return 0;
 }
 
