@@ -1,8 +1,8 @@
 // quillan-screenshot: opens Quillan's main window in the current directory (a
 // prepared runtime folder), searches a word and saves a picture of the window
-// once its result page has been drawn. Message boxes are answered on their own
-// (Yes, OK) and printed on standard error, so it runs without a user, also under
-// the offscreen platform.
+// once its result page has been drawn; a word without a result page is a
+// failure. Message boxes are answered on their own (Yes, OK) and printed on
+// standard error, so it runs without a user, also under the offscreen platform.
 //
 //   quillan-screenshot WORD OUT.png
 
@@ -62,6 +62,12 @@ int main(int argc, char** argv) {
 
     window.inputBox()->setText(QString::fromLocal8Bit(argv[1]));
     window.onSearch();
+    // Only a search that showed the word's result page records it; a word that
+    // is not found (or a failed look-up) leaves the history empty.
+    if (window.history().historyWords.isEmpty()) {
+        std::fprintf(stderr, "no result page for %s\n", argv[1]);
+        return 1;
+    }
     if (!waitForPage(*window.display())) {
         std::fprintf(stderr, "the result page did not load\n");
         return 1;

@@ -1,24 +1,49 @@
 #include "app/window_system.h"
 
+#include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 #include "app/display.h"
 
 namespace quillan {
 
+namespace {
+
+// A question with Yes and No only: there is no cancel, so Escape and the close
+// box give no answer (Qt would take them for No) and the box waits for a button.
+class YesNoBox : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape) return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
+int32_t askYesNo(QWidget* owner, const QString& text, const QString& caption) {
+    YesNoBox box(owner);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+}
+
+}  // namespace
+
 int32_t QtWindowSystem::messageBox(QWidget* owner, const QString& text, const QString& caption,
                                    int32_t style) {
+    if (style == kStyleYesNo) return askYesNo(owner, text, caption);
     QMessageBox box(owner);
     box.setWindowTitle(caption);
     box.setText(text);
-    if (style == kStyleYesNo) {
-        box.setIcon(QMessageBox::NoIcon);
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
-    }
     box.setIcon(style == kStyleError ? QMessageBox::Critical : QMessageBox::Information);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

@@ -37,6 +37,9 @@ QComboBox* makeBox(QWidget* parent, const DialogUnits& units, const QRect& rect)
     box->setEditable(true);
     // Enter in the edit field presses Save; it must not add the text to the list.
     box->setInsertPolicy(QComboBox::NoInsert);
+    // No completion: a typed beginning of an entry ("Common") must stay as typed
+    // instead of turning into the entry ("Common verbs") on Save.
+    box->setCompleter(nullptr);
     box->setFocusPolicy(Qt::StrongFocus);
     QRect geometry = units.toPixels(rect);
     // A drop-down box's template height includes its list; the closed box is

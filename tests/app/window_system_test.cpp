@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 #include "testing/scratch_dir.h"
@@ -36,6 +37,24 @@ TEST(QtWindowSystem, AYesNoBoxAnswersSevenForNoAndSixForYes) {
     EXPECT_EQ(
         windowSystem.messageBox(nullptr, QStringLiteral("q"), QStringLiteral("c"), kStyleYesNo),
         kAnswerYes);
+}
+
+TEST(QtWindowSystem, AYesNoBoxWaitsForAnAnswerThroughEscapeAndTheCloseBox) {
+    QtWindowSystem windowSystem;
+    bool stillUp = false;
+    QTimer::singleShot(0, [&stillUp] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        // Neither is an answer: the box has only Yes and No.
+        QTest::keyClick(box, Qt::Key_Escape);
+        box->close();
+        stillUp = box->isVisible();
+        box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(
+        windowSystem.messageBox(nullptr, QStringLiteral("q"), QStringLiteral("c"), kStyleYesNo),
+        kAnswerYes);
+    EXPECT_TRUE(stillUp);
 }
 
 TEST(QtWindowSystem, AnErrorBoxHasTheErrorIconAndOk) {

@@ -171,6 +171,22 @@ TEST_F(OptionsDialog, ATypedTagNameIsStoredAndMapsToAll) {
     EXPECT_EQ(tagCodeFor(reloaded.tagType), "ALL");
 }
 
+TEST_F(OptionsDialog, ATypedBeginningOfAnEntryIsStoredAsTyped) {
+    cdlgOptions dialog;
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    // The boxes complete nothing by themselves: "Common" stays "Common", not
+    // "Common verbs", and "p" stays "p".
+    dialog.tagBox()->setFocus();
+    typeInto(dialog.tagBox(), "Common");
+    dialog.sortBox()->setFocus();
+    typeInto(dialog.sortBox(), "p");
+    pressSave(dialog);
+    EXPECT_EQ(dialog.chosenTags, "Common");
+    EXPECT_EQ(dialog.chosenSort, "p");
+}
+
 TEST_F(OptionsDialog, EnterInABoxPressesSaveWithoutAddingAnEntry) {
     cdlgOptions dialog;
     dialog.show();
