@@ -1,4 +1,4 @@
-// Built into the tests only with QUILLAN_SANITIZE. Libraries that keep process-wide
+// Built into every program and test only with QUILLAN_SANITIZE. Libraries that keep process-wide
 // caches to the end (Qt WebEngine, Qt's font and GUI state, fontconfig, espeak-ng)
 // are no leaks of ours either. Graphviz 2.42's pango text
 // layout keeps a pointer to the font name of the context that last laid out
