@@ -2,14 +2,12 @@
 // process in a scratch directory that holds the sample dictionary.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "store/data_builder.h"
+#include "testing/run_program.h"
 #include "testing/scratch_dir.h"
 
 namespace quillan {
@@ -17,23 +15,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string output;  // standard output and standard error together
-};
-
-ToolRun runScreenshot(const std::string& word, const std::string& picture) {
-    ToolRun run;
-    const std::string command =
+testing::ProgramRun runScreenshot(const std::string& word, const std::string& picture) {
+    return testing::runProgram(
         std::string("QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 '") +
-        QUILLAN_SCREENSHOT_TOOL + "' '" + word + "' '" + picture + "' 2>&1";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::array<char, 256> buffer;
-    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) run.output += buffer.data();
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+        QUILLAN_SCREENSHOT_TOOL + "' '" + word + "' '" + picture + "'");
 }
 
 class ScreenshotToolTest : public testing::ScratchDirTest {
@@ -55,13 +40,13 @@ class ScreenshotToolTest : public testing::ScratchDirTest {
 };
 
 TEST_F(ScreenshotToolTest, SavesThePictureOfAWordsResultPage) {
-    const ToolRun run = runScreenshot("学习", "shot.png");
+    const testing::ProgramRun run = runScreenshot("学习", "shot.png");
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_TRUE(testing::readFile("shot.png").starts_with("\x89PNG\r\n\x1a\n"));
 }
 
 TEST_F(ScreenshotToolTest, AWordWithoutAResultPageIsAFailure) {
-    const ToolRun run = runScreenshot("不知道", "shot.png");
+    const testing::ProgramRun run = runScreenshot("不知道", "shot.png");
     EXPECT_NE(run.exitCode, 0) << run.output;
     EXPECT_NE(run.output.find("no result page"), std::string::npos) << run.output;
     EXPECT_FALSE(fs::exists("shot.png"));

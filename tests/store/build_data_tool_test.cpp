@@ -2,13 +2,11 @@
 // scratch directory.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "testing/run_program.h"
 #include "testing/scratch_dir.h"
 
 namespace quillan {
@@ -16,21 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string output;  // standard output and standard error together
-};
-
-ToolRun runTool() {
-    ToolRun run;
-    const std::string command = std::string("'") + QUILLAN_BUILD_DATA_TOOL + "' 2>&1";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    std::array<char, 256> buffer;
-    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) run.output += buffer.data();
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+testing::ProgramRun runTool() {
+    return testing::runProgram(std::string("'") + QUILLAN_BUILD_DATA_TOOL + "'");
 }
 
 class BuildDataToolTest : public testing::ScratchDirTest {};
@@ -40,7 +25,7 @@ TEST_F(BuildDataToolTest, BuildsTheDataAndSaysFinished) {
         fs::copy_file(fs::path(QUILLAN_SOURCE_DIR) / "data/sample" / name,
                       fs::path("Orig_resources") / name);
     }
-    const ToolRun run = runTool();
+    const testing::ProgramRun run = runTool();
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.output, "Please run orderlex first!\nFinised!\n");
     EXPECT_TRUE(fs::exists("data/wd.index"));
@@ -48,7 +33,7 @@ TEST_F(BuildDataToolTest, BuildsTheDataAndSaysFinished) {
 }
 
 TEST_F(BuildDataToolTest, FailsWithTheErrorTextWithoutSources) {
-    const ToolRun run = runTool();
+    const testing::ProgramRun run = runTool();
     EXPECT_NE(run.exitCode, 0);
     EXPECT_EQ(run.output,
               "Please run orderlex first!\n"

@@ -97,7 +97,7 @@ class OrderlexTest : public ScratchDirTest {
         writeFile("cedict_ts.u8", kCedict);
         writeFile("dict.txt", kFrequencies);
         std::filesystem::create_directory("sentences");
-        writeFile("sentences/part1-01-school.txt", kSentences);
+        writeFile("sentences/life-01-school.txt", kSentences);
         options_.cedictPath = "cedict_ts.u8";
         options_.frequencyPath = "dict.txt";
         options_.sentencePaths = {"sentences"};
@@ -150,7 +150,7 @@ TEST_F(OrderlexTest, ReadsTheNpmPackageFormToTheSameSources) {
 }
 
 TEST_F(OrderlexTest, RefusesACorpusWithErrorsNamingFileAndLineAndWritesNothing) {
-    writeFile("sentences/part1-02-more.txt",
+    writeFile("sentences/life-02-more.txt",
               "# Topic: more\n"
               "\n"
               "zh: 我 是 老师 。\n"
@@ -159,20 +159,20 @@ TEST_F(OrderlexTest, RefusesACorpusWithErrorsNamingFileAndLineAndWritesNothing) 
               "al: 0-0 1-1 2-3 3-5\n");
     EXPECT_EQ(runOrderlex(options_, report_, nullptr), -1);
     EXPECT_EQ(report_.errors, (std::vector<std::string>{
-                                  "sentences/part1-02-more.txt:3: not a headword: 老师",
-                                  "sentences/part1-02-more.txt:6: link 3-5 outside sentences"}));
+                                  "sentences/life-02-more.txt:3: not a headword: 老师",
+                                  "sentences/life-02-more.txt:6: link 3-5 outside sentences"}));
     EXPECT_FALSE(std::filesystem::exists(paths::kWordSource));
     EXPECT_FALSE(std::filesystem::exists(paths::kFrequencySource));
     EXPECT_FALSE(std::filesystem::exists(paths::kSentenceSource));
 }
 
 TEST_F(OrderlexTest, TakesAHeadwordLeftOutForGbkAsNoHeadwordOfTheCorpus) {
-    writeFile("sentences/part1-02-more.txt",
+    writeFile("sentences/life-02-more.txt",
               "zh: \xF0\xA0\x80\x80 ！\npy: hē ！\nen: Ha !\nal: 0-0 1-1\n");
     EXPECT_EQ(runOrderlex(options_, report_, nullptr), -1);
     ASSERT_EQ(report_.errors.size(), 2u);
-    EXPECT_EQ(report_.errors[0], "sentences/part1-02-more.txt:1: not a headword: \xF0\xA0\x80\x80");
-    EXPECT_EQ(report_.errors[1], "sentences/part1-02-more.txt:1: not expressible in GBK");
+    EXPECT_EQ(report_.errors[0], "sentences/life-02-more.txt:1: not a headword: \xF0\xA0\x80\x80");
+    EXPECT_EQ(report_.errors[1], "sentences/life-02-more.txt:1: not expressible in GBK");
 }
 
 TEST_F(OrderlexTest, FailsWithoutWritingWhenAnInputIsMissing) {

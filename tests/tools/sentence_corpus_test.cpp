@@ -116,12 +116,12 @@ class CorpusFileTest : public ScratchDirTest {};
 
 TEST_F(CorpusFileTest, ListsTheTextFilesOfADirectoryInNameOrder) {
     std::filesystem::create_directory("sentences");
-    for (const char* name : {"part2-01.txt", "part1-02.txt", "part1-01.txt", "notes.md"})
+    for (const char* name : {"work-01.txt", "life-02.txt", "life-01.txt", "notes.md"})
         writeFile(std::filesystem::path("sentences") / name, kGoodPair);
     std::vector<std::string> files;
     ASSERT_EQ(listCorpusFiles("sentences", files), 0);
-    EXPECT_EQ(files, (std::vector<std::string>{"sentences/part1-01.txt", "sentences/part1-02.txt",
-                                               "sentences/part2-01.txt"}));
+    EXPECT_EQ(files, (std::vector<std::string>{"sentences/life-01.txt", "sentences/life-02.txt",
+                                               "sentences/work-01.txt"}));
 }
 
 TEST_F(CorpusFileTest, ReportsAFileThatCannotBeRead) {
