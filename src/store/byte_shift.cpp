@@ -23,17 +23,19 @@ std::string decodeLine(std::string_view line) {
     return out;
 }
 
-void encodeFile(const std::string& dataPath, const std::string& sourcePath) {
+bool encodeFile(const std::string& dataPath, const std::string& sourcePath) {
     LineReader source(sourcePath);
     // Without a source there is nothing to copy; keep the old data file as it was.
-    if (!source.isOpen()) return;
+    if (!source.isOpen()) return false;
     TextWriter data(dataPath);
+    if (!data.isOpen()) return false;
     std::string line;
     while (!source.atEnd()) {
         source.readLine(line);
         data.writeLine(encodeLine(line));
         data.flush();
     }
+    return data.close();
 }
 
 }  // namespace quillan

@@ -17,8 +17,9 @@ std::string decodeLine(std::string_view line);
 
 // Rewrites the data file from the source, line by line: each source line is
 // written encoded and followed by CR LF, so a source ending in a line end gives
-// one more, empty line. Reports nothing; when the data file cannot be created
-// nothing is written, and a missing source leaves the data file untouched.
-void encodeFile(const std::string& dataPath, const std::string& sourcePath);
+// one more, empty line. A missing source leaves the data file untouched. Returns
+// true when the data file was created and every byte reached it; callers that
+// only need the copy may ignore the result.
+bool encodeFile(const std::string& dataPath, const std::string& sourcePath);
 
 }  // namespace quillan

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "testing/scratch_dir.h"
@@ -64,8 +65,17 @@ TEST_F(EncodeFileTest, EmptySourceGivesOneEmptyLine) {
 
 TEST_F(EncodeFileTest, MissingSourceLeavesDataFileAlone) {
     writeFile("out", "old");
-    encodeFile("out", "no-such-source");
+    EXPECT_FALSE(encodeFile("out", "no-such-source"));
     EXPECT_EQ(readFile("out"), "old");
+}
+
+TEST_F(EncodeFileTest, TellsWhetherEveryByteReachedTheDataFile) {
+    writeFile("src", "ab\r\n");
+    EXPECT_TRUE(encodeFile("out", "src"));
+    std::filesystem::create_symlink("/dev/full", "full");
+    EXPECT_FALSE(encodeFile("full", "src"));
+    std::filesystem::create_directory("dir");
+    EXPECT_FALSE(encodeFile("dir", "src"));
 }
 
 TEST_F(EncodeFileTest, LinesStartAtTheSameOffsets) {
