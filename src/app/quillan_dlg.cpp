@@ -13,10 +13,10 @@
 #include "app/display.h"
 #include "app/messages.h"
 #include "app/wide_text.h"
-#include "examples/sentence_store.h"
 #include "settings/espeak_speech.h"
 #include "settings/options_dialog.h"
 #include "store/data_builder.h"
+#include "store/sentence_index.h"
 
 using namespace quillan;
 
@@ -213,6 +213,9 @@ bool CQuillanDlg::OnInitDialog() {
 
 // The chain stops at the first index that cannot be loaded; the later ones stay empty.
 int32_t CQuillanDlg::loadIndexes() {
+    // A data build that was stopped after its files were complete is finished
+    // first, so the indexes and data files come from one build.
+    completePendingDataUpdate();
     if (loadWordIndex(store_) < 0) return -1;
     if (loadFrequencyIndex(store_) < 0) return -1;
     if (loadSentenceIndex(store_) < 0) return -1;

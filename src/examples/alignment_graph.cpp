@@ -9,6 +9,7 @@
 
 #include "store/binary_file.h"
 #include "store/text_conversion.h"
+#include "store/utf8.h"
 #include "store/word_record.h"
 
 namespace quillan {
@@ -99,25 +100,49 @@ void appendChineseRow(std::string& dot, const std::vector<std::string>& words, i
     }
 }
 
+// English tokens are copied as they stand; a byte that is not UTF-8 would make
+// Graphviz refuse the whole label, so it shows as U+FFFD instead.
 void appendEnglishRow(std::string& dot, const std::vector<std::string>& tokens) {
     for (size_t j = 0; j < tokens.size(); ++j) {
-        if (!tokens[j].empty()) dot += portCell(j, escapeLabelText(tokens[j]));
+        if (!tokens[j].empty()) dot += portCell(j, escapeLabelText(replaceInvalidUtf8(tokens[j])));
     }
 }
 
+// A link end names a port by its number; an empty end stays as it is ("-3").
+bool isPortNumber(std::string_view end) {
+    return end.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Only numbers reach the DOT text: any other end could add statements of its own
+// to the graph.
 void appendLinks(std::string& dot, const std::vector<std::string>& links) {
     for (const std::string& link : links) {
         const std::vector<std::string> ends = splitText(link, "-");
-        if (ends.size() >= 2) dot += "struct1:f" + ends[0] + " -- struct2:f" + ends[1] + " ; \n";
+        if (ends.size() >= 2 && isPortNumber(ends[0]) && isPortNumber(ends[1]))
+            dot += "struct1:f" + ends[0] + " -- struct2:f" + ends[1] + " ; \n";
     }
 }
 
 constexpr std::string_view kTableStart =
     " <TABLE BORDER=\"0\" CELLBORDER=\"0\" CELLSPACING=\"0\">\n<TR>";
 
-// Has Graphviz read the DOT file, lay it out with "dot" and render it as "png"
-// into the picture file, with a context of its own. The picture file is created
-// before Graphviz runs, so a graph that cannot be read or laid out leaves it empty.
+// The picture of a laid-out graph as PNG bytes, rendered in memory: Graphviz's
+// own file writer ends the process when a write comes up short.
+std::string renderPng(GVC_t* context, Agraph_t* graph) {
+    char* data = nullptr;
+    unsigned int length = 0;
+    std::string png;
+    if (gvRenderData(context, graph, "png", &data, &length) == 0 && data != nullptr)
+        png.assign(data, length);
+    gvFreeRenderData(data);
+    return png;
+}
+
+// Has Graphviz read the DOT file, lay it out with "dot" and render it as "png",
+// with a context of its own, and writes the picture with a checked write. The
+// picture file is created before Graphviz runs, so a graph that cannot be read
+// or laid out leaves it empty; a write that fails (a full disk) costs this
+// picture only.
 void renderPicture(const std::string& dotPath, const std::string& picturePath) {
     File dotFile = openFile(dotPath.c_str(), "rb");
     if (!dotFile) return;
@@ -125,15 +150,17 @@ void renderPicture(const std::string& dotPath, const std::string& picturePath) {
     if (!picture) return;
     GVC_t* context = gvContext();
     if (context == nullptr) return;
+    std::string png;
     Agraph_t* graph = agread(dotFile.get(), nullptr);
     if (graph != nullptr) {
         if (gvLayout(context, graph, "dot") == 0) {
-            gvRender(context, graph, "png", picture.get());
+            png = renderPng(context, graph);
             gvFreeLayout(context, graph);
         }
         agclose(graph);
     }
     gvFreeContext(context);
+    writeAndClose(std::move(picture), png);
 }
 
 }  // namespace

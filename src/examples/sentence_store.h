@@ -1,14 +1,15 @@
 #pragma once
-// The bilingual sentence collection: records of four lines (Chinese words,
-// English tokens, word links, annotation row) in Orig_resources/bisent.dataGBK,
-// stored encoded as data/_dict3.data and reached through the offsets of
-// data/bisent.index (N, then N little-endian 32-bit offsets).
+// Example retrieval from the bilingual sentence collection: records of four
+// lines (Chinese words, English tokens, word links, annotation row) stored
+// encoded as data/_dict3.data and reached through the offsets of the sentence
+// index (store/sentence_index.h).
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "store/dictionary_store.h"
+#include "store/sentence_index.h"
 
 namespace quillan {
 
@@ -22,17 +23,6 @@ struct SentencePair {
 // The examples of one look-up, in the order of the record numbers that produced
 // them; position n is drawn as tmp/<n>.png.
 using ExampleSet = std::vector<SentencePair>;
-
-// Writes data/bisent.index from the source: the offset at which each pass of four
-// line reads began, plus the end entry for a source ending in a line break.
-// Returns 0, or -1 when the source cannot be opened, is too long for 32-bit
-// offsets, or the index cannot be created (nothing is written then) or written
-// in full.
-int32_t buildSentenceIndex();
-
-// Fills store.sentenceOffsets from data/bisent.index. Returns 0, or -1 when the
-// file cannot be opened or its count does not fit its length (offsets unchanged).
-int32_t loadSentenceIndex(DictionaryStore& store);
 
 // Appends to examples the pairs of the first `limit` references; numbers outside
 // 1 .. sentenceOffsets.size() - 1, and offsets at or beyond the end of the

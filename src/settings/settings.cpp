@@ -1,13 +1,11 @@
 #include "settings/settings.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
 #include <cstdio>
 #include <utility>
 
 #include "store/data_paths.h"
+#include "store/durable_file.h"
 #include "store/line_reader.h"
 #include "store/text_writer.h"
 
@@ -65,15 +63,6 @@ bool writePairs(TextWriter& writer, const Settings& settings) {
         writer.flush();
     }
     return writer.close();
-}
-
-// Pushes the file's bytes to the disk, so that the rename cannot leave an empty
-// file behind after a crash.
-bool syncToDisk(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd < 0) return false;
-    const bool synced = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && synced;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "store/coding.h"
 
@@ -46,16 +47,20 @@ inline bool readCountedBlock(std::FILE* file, size_t entrySize, std::string& blo
     return std::fread(block.data(), 1, block.size(), file) == block.size();
 }
 
-// Creates or truncates path and writes bytes in one block. Returns 0, or -1 when
-// the file cannot be created or not every byte reached it (a full disk shows only
-// when the buffer is flushed at the close), so a file cut short is never taken
-// for a good one.
-inline int32_t writeWholeFile(const char* path, const std::string& bytes) {
-    File file = openFile(path, "wb");
+// Writes bytes in one block to an open file and closes it. Returns 0, or -1 when
+// not every byte reached the file (a full disk shows only when the buffer is
+// flushed at the close), so a file cut short is never taken for a good one.
+inline int32_t writeAndClose(File file, std::string_view bytes) {
     if (!file) return -1;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
     const bool closed = std::fclose(file.release()) == 0;
     return written && closed ? 0 : -1;
+}
+
+// Creates or truncates path and writes bytes in one block. Returns 0, or -1 when
+// the file cannot be created or not every byte reached it.
+inline int32_t writeWholeFile(const char* path, std::string_view bytes) {
+    return writeAndClose(openFile(path, "wb"), bytes);
 }
 
 }  // namespace quillan

@@ -3,6 +3,8 @@
 
 namespace quillan::paths {
 
+inline constexpr const char* kDataDir = "data";
+
 inline constexpr const char* kWordIndex = "data/wd.index";
 inline constexpr const char* kFrequencyIndex = "data/freq.index";
 inline constexpr const char* kSentenceIndex = "data/bisent.index";

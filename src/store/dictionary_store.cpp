@@ -57,7 +57,7 @@ int32_t clampToInt32(int64_t value) {
 
 }  // namespace
 
-int32_t buildWordIndex() {
+int32_t buildWordIndex(const std::string& indexPath) {
     LineReader source(paths::kWordSource);
     if (!source.isOpen()) return -1;
     std::string slots;
@@ -72,10 +72,10 @@ int32_t buildWordIndex() {
     std::string bytes;
     appendFixed32(bytes, count);
     bytes += slots;
-    return writeWholeFile(paths::kWordIndex, bytes);
+    return writeWholeFile(indexPath.c_str(), bytes);
 }
 
-int32_t buildFrequencyIndex() {
+int32_t buildFrequencyIndex(const std::string& indexPath) {
     LineReader source(paths::kFrequencySource);
     if (!source.isOpen()) return -1;
     std::string header;
@@ -93,7 +93,7 @@ int32_t buildFrequencyIndex() {
     bytes += header;
     appendFixed32(bytes, count);
     bytes += slots;
-    return writeWholeFile(paths::kFrequencyIndex, bytes);
+    return writeWholeFile(indexPath.c_str(), bytes);
 }
 
 int32_t loadWordIndex(DictionaryStore& store) {

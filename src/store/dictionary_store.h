@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "store/data_paths.h"
 #include "store/word_record.h"
 
 namespace quillan {
@@ -32,15 +33,17 @@ struct DictionaryStore {
 // The line that ends the word entries of the word dictionary.
 inline constexpr std::string_view kWordEndMarker = "****BISENT";
 
-// Writes data/wd.index from Orig_resources/word.dict.finalGBK: one slot per line
-// read, the empty last line included. Returns 0, or -1 when the source cannot be
-// opened, the index cannot be created (nothing is written then), or not all of
-// it could be written (a full disk).
-int32_t buildWordIndex();
+// Writes the word index (data/wd.index unless told otherwise) from
+// Orig_resources/word.dict.finalGBK: one slot per line read, the empty last line
+// included. Returns 0, or -1 when the source cannot be opened, the index cannot
+// be created (nothing is written then), or not all of it could be written (a
+// full disk).
+int32_t buildWordIndex(const std::string& indexPath = paths::kWordIndex);
 
-// Writes data/freq.index from Orig_resources/freq.dictGBK: the header line, then
-// one slot per following line. Returns 0, or -1 as buildWordIndex.
-int32_t buildFrequencyIndex();
+// Writes the frequency index (data/freq.index unless told otherwise) from
+// Orig_resources/freq.dictGBK: the header line, then one slot per following line.
+// Returns 0, or -1 as buildWordIndex.
+int32_t buildFrequencyIndex(const std::string& indexPath = paths::kFrequencyIndex);
 
 // Fills store.wordIndex from data/wd.index; of several slots with one headword the
 // last wins. Returns 0, or -1 when the file cannot be opened or its count does not

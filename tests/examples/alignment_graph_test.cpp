@@ -158,14 +158,14 @@ TEST(AlignmentDot, EmptyWordsWriteNoBoxButKeepTheirPositions) {
     EXPECT_EQ(englishRow(dot), "<TD PORT=\"f0\">I</TD>\n<TD PORT=\"f2\">it</TD>\n");
 }
 
-TEST(AlignmentDot, LinksNeedTwoPiecesAndAreWrittenAsTheyStand) {
-    const std::string dot =
-        composeAlignmentDot(pair("W0", "I", "", "2-3-4 7 7- -3 9-9  a-b"), "W0");
+TEST(AlignmentDot, LinksNeedTwoEndsThatAreNumbersOrEmpty) {
+    const std::string dot = composeAlignmentDot(
+        pair("W0", "I", "", "2-3-4 7 7- -3 9-9  a-b 0-0;evil[label=\"x\"] 1-2x 5--"), "W0");
     EXPECT_EQ(linkLines(dot),
               "struct1:f2 -- struct2:f3 ; \n"
               "struct1:f -- struct2:f3 ; \n"
               "struct1:f9 -- struct2:f9 ; \n"
-              "struct1:fa -- struct2:fb ; \n");
+              "struct1:f5 -- struct2:f ; \n");
     EXPECT_EQ(linkLines(composeAlignmentDot(pair("W0", "I", "", ""), "W0")), "");
 }
 
@@ -195,7 +195,7 @@ TEST(AlignmentDot, AnnotationCellMustStayBelowTheConversionBuffer) {
 
 TEST(AlignmentDot, LabelTextsAreEscapedButPortsAndLinksAreNot) {
     const SentencePair special =
-        pair(gbk("美国&电话 \"引号\""), "AT&T < > \"q\"", "R&D:0 <b>:1", "0-0 1&-3");
+        pair(gbk("美国&电话 \"引号\""), "AT&T < > \"q\"", "R&D:0 <b>:1", "0-0 1-3");
     const std::string dot = composeAlignmentDot(special, gbk("\"引号\""));
     EXPECT_EQ(annotationRow(dot),
               "<TD>R&amp;D</TD>\n<TD><FONT COLOR=\"BLUE\">&lt;b&gt;</FONT></TD>\n");
@@ -205,7 +205,7 @@ TEST(AlignmentDot, LabelTextsAreEscapedButPortsAndLinksAreNot) {
     EXPECT_EQ(englishRow(dot),
               "<TD PORT=\"f0\">AT&amp;T</TD>\n<TD PORT=\"f1\">&lt;</TD>\n"
               "<TD PORT=\"f2\">&gt;</TD>\n<TD PORT=\"f3\">&quot;q&quot;</TD>\n");
-    EXPECT_EQ(linkLines(dot), "struct1:f0 -- struct2:f0 ; \nstruct1:f1& -- struct2:f3 ; \n");
+    EXPECT_EQ(linkLines(dot), "struct1:f0 -- struct2:f0 ; \nstruct1:f1 -- struct2:f3 ; \n");
 }
 
 // Lays the DOT text out in memory and renders it as SVG, to see what Graphviz
@@ -236,6 +236,17 @@ TEST(AlignmentDot, EscapedTokensStillGiveTableLabels) {
     // A label Graphviz could not read falls back to the node's name.
     EXPECT_EQ(svg.find(">struct1</text>"), std::string::npos);
     EXPECT_EQ(svg.find(">struct2</text>"), std::string::npos);
+}
+
+TEST(AlignmentDot, EnglishThatIsNotUtf8IsReplacedAndInjectedLinksAddNoNode) {
+    const std::string dot = composeAlignmentDot(
+        pair(gbk("电话 公司"), "caf\xE9 ok", "", "0-0 1-1;evil[label=\"x\"] 1-1"), "x");
+    EXPECT_EQ(englishRow(dot), "<TD PORT=\"f0\">caf\xEF\xBF\xBD</TD>\n<TD PORT=\"f1\">ok</TD>\n");
+    const std::string svg = renderSvg(dot);
+    ASSERT_FALSE(svg.empty());
+    EXPECT_NE(svg.find(">ok</text>"), std::string::npos);
+    EXPECT_EQ(svg.find(">struct2</text>"), std::string::npos);
+    EXPECT_EQ(svg.find("evil"), std::string::npos);
 }
 
 class AlignmentPictureTest : public testing::ScratchDirTest {
@@ -317,16 +328,18 @@ TEST_F(AlignmentPictureTest, PictureThatCannotBeCreatedCostsOnlyItsExample) {
     EXPECT_TRUE(pngSize(readFile("tmp/2.png")).isPng);
 }
 
-TEST_F(AlignmentPictureTest, UnreadableGraphLeavesAnEmptyPictureAndTheNextIsDrawn) {
-    // Link texts are written as they stand, so a brace in one breaks the DOT syntax.
-    const ExampleSet examples = {pair("a b", "x y", "", "0-0 1{-1"), pair("", "", "", ""),
-                                 workedExample()};
-    EXPECT_EQ(drawAlignmentGraphs(examples, "a"), 3);
-    EXPECT_TRUE(std::filesystem::exists("tmp/0.png"));
-    EXPECT_EQ(std::filesystem::file_size("tmp/0.png"), 0u);
-    // A pair without words gives empty rows; Graphviz still draws something.
+TEST_F(AlignmentPictureTest, PictureWriteOnAFullDiskCostsOnlyThatPicture) {
+    // Graphviz's own file writer would end the process here.
+    std::filesystem::create_symlink("/dev/full", "tmp/0.png");
+    EXPECT_EQ(drawAlignmentGraphs(threePairs(), gbk("看见")), 3);
     EXPECT_TRUE(pngSize(readFile("tmp/1.png")).isPng);
     EXPECT_TRUE(pngSize(readFile("tmp/2.png")).isPng);
+}
+
+TEST_F(AlignmentPictureTest, PairWithoutWordsStillGetsAPicture) {
+    EXPECT_EQ(drawAlignmentGraphs({pair("", "", "", ""), workedExample()}, "a"), 2);
+    EXPECT_TRUE(pngSize(readFile("tmp/0.png")).isPng);
+    EXPECT_TRUE(pngSize(readFile("tmp/1.png")).isPng);
 }
 
 TEST_F(AlignmentPictureTest, OldPicturesBeyondTheSetAreLeftAlone) {

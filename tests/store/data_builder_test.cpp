@@ -4,7 +4,9 @@
 #include "store/data_builder.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -13,6 +15,7 @@
 #include "examples/sentence_store.h"
 #include "store/byte_shift.h"
 #include "store/dictionary_store.h"
+#include "store/sentence_index.h"
 #include "testing/scratch_dir.h"
 
 namespace quillan {
@@ -130,22 +133,66 @@ TEST_F(DataBuilderTest, ASourceThatIsADirectoryChangesNothingUnderData) {
     EXPECT_EQ(snapshotOfData(), before);
 }
 
-TEST_F(DataBuilderTest, AnIndexThatCannotBeWrittenStopsBeforeTheDataFiles) {
-    writeOldOutputs();
-    fs::remove("data/wd.index");
-    fs::create_directory("data/wd.index");
-    EXPECT_EQ(buildDictionaryData(), -1);
-    EXPECT_NE(readFile("data/bisent.index"), "old data/bisent.index");
-    EXPECT_EQ(readFile("data/freq.index"), "old data/freq.index");
-    EXPECT_EQ(readFile("data/_dict2.data"), "old data/_dict2.data");
+TEST_F(DataBuilderTest, AnOldFileThatCannotBeReplacedLeavesEveryOldFile) {
+    for (const char* blocked : {"data/wd.index", "data/_dict3.data"}) {
+        writeOldOutputs();
+        fs::remove(blocked);
+        fs::create_directory(blocked);
+        const auto before = snapshotOfData();
+        EXPECT_EQ(buildDictionaryData(), -1) << blocked;
+        EXPECT_EQ(snapshotOfData(), before) << blocked;
+        fs::remove(blocked);
+    }
 }
 
-TEST_F(DataBuilderTest, ADataFileThatCannotBeWrittenIsReported) {
-    fs::create_directory("data/_dict3.data");
-    EXPECT_EQ(buildDictionaryData(), -1);
-    // The others are written all the same.
-    EXPECT_TRUE(fs::is_regular_file("data/_dict1.data"));
-    EXPECT_TRUE(fs::is_regular_file("data/_dict2.data"));
+TEST_F(DataBuilderTest, AFullDiskLeavesEveryOldFileAndNoPendingFile) {
+    writeOldOutputs();
+    const auto before = snapshotOfData();
+    // The sample's sentence index fits; its data files do not. Writes beyond the
+    // limit fail with EFBIG, as on a full disk.
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 4000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int32_t result = buildDictionaryData();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(result, -1);
+    EXPECT_EQ(snapshotOfData(), before);
+}
+
+TEST_F(DataBuilderTest, AnUpdateStoppedDuringItsRenamesIsFinishedBeforeLoading) {
+    writeOldOutputs();
+    // Stopped after the marker and three renames: three new files in place,
+    // three still pending.
+    for (size_t i = 0; i < 6; ++i) {
+        const std::string path = kOutputs[i];
+        writeFile(i < 3 ? path : path + ".new", "new " + path);
+    }
+    writeFile(kDataUpdateMarker, "");
+    ASSERT_EQ(completePendingDataUpdate(), 0);
+    for (const char* output : kOutputs) {
+        EXPECT_EQ(readFile(output), std::string("new ") + output);
+        EXPECT_FALSE(fs::exists(std::string(output) + ".new"));
+    }
+    EXPECT_FALSE(fs::exists(kDataUpdateMarker));
+}
+
+TEST_F(DataBuilderTest, FilesOfABuildStoppedBeforeTheyWereCompleteAreDropped) {
+    writeOldOutputs();
+    writeFile("data/wd.index.new", "half");
+    const auto before = snapshotOfData();
+    // Without the marker the old files stay in use...
+    ASSERT_EQ(completePendingDataUpdate(), 0);
+    EXPECT_EQ(snapshotOfData(), before);
+    // ...until the next build replaces all six.
+    ASSERT_EQ(buildDictionaryData(), 0);
+    EXPECT_FALSE(fs::exists("data/wd.index.new"));
+    DictionaryStore store;
+    EXPECT_EQ(loadWordIndex(store), 0);
+    EXPECT_EQ(store.wordIndex.size(), 45);
 }
 
 TEST_F(DataBuilderTest, WithoutADataFolderNothingIsWritten) {

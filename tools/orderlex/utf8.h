@@ -1,23 +1,18 @@
 #pragma once
-// UTF-8 reading for the source builder's inputs: one code point at a time, with
-// every malformed sequence (bad lead byte, missing or bad continuation byte,
-// overlong form, surrogate, value beyond U+10FFFF) reported rather than guessed.
+// UTF-8 helpers of the source builder's inputs: the store's strict code point
+// reader, and the white-space and ASCII tests of the corpus checks.
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "store/utf8.h"
+
 namespace quillan::orderlex {
 
-// Reads the code point that starts at text[pos] into cp and moves pos past it.
-// Returns false on a malformed sequence; pos then moves past its first byte.
-bool nextCodePoint(std::string_view text, size_t& pos, char32_t& cp);
-
-// True when the whole text is well-formed UTF-8.
-bool isValidUtf8(std::string_view text);
-
-// Appends the UTF-8 form of cp.
-void appendUtf8(std::string& out, char32_t cp);
+using quillan::appendUtf8;
+using quillan::isValidUtf8;
+using quillan::nextCodePoint;
 
 // White space as Python's str.isspace() sees it, so that a corpus line that the
 // writers' checker takes as blank is blank here too.
