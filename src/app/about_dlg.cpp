@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/dialog_units.h"
 #include "app/messages.h"
+#include "ui/dialog_units.h"
 
 using namespace quillan;
 

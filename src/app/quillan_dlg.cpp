@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/dialog_units.h"
 #include "app/display.h"
 #include "app/messages.h"
 #include "app/wide_text.h"
@@ -17,6 +16,7 @@
 #include "settings/options_dialog.h"
 #include "store/data_builder.h"
 #include "store/sentence_index.h"
+#include "ui/dialog_units.h"
 
 using namespace quillan;
 
@@ -196,11 +196,14 @@ bool CQuillanDlg::OnInitDialog() {
         windowSystem_.messageBox(this, QString::fromLatin1(messages::kResourcesMissingAtStartup),
                                  QString::fromLatin1(messages::kErrorCaption), kStyleError);
     }
-    if (loadSettings(settings_) < 0) {
+    const bool settingsRead = loadSettings(settings_) >= 0;
+    if (!settingsRead) {
         windowSystem_.messageBox(this, QString::fromLatin1(messages::kConfigNotLoaded),
                                  QString::fromLatin1(messages::kErrorCaption), kStyleError);
     }
-    if (settings_.startup) greetUser();
+    // A file that is there but cannot be read still holds the user's settings:
+    // the defaults must not replace it.
+    if (settings_.startup) greetUser(settingsRead || !settingsFilePresent());
     showPage(welcomePagePath_);
     // The window manager owns the system menu and draws the minimised window on
     // this platform, so About lives in the Help menu and the icon is all we give.
@@ -222,14 +225,14 @@ int32_t CQuillanDlg::loadIndexes() {
     return 0;
 }
 
-void CQuillanDlg::greetUser() {
+void CQuillanDlg::greetUser(bool mayRewriteSettings) {
     windowSystem_.navigate(*display_, QString::fromLatin1(messages::kStartupPageUrl));
     const int32_t answer = windowSystem_.messageBox(
         this, greetingText(), QString::fromLatin1(messages::kGreetingCaption), kStyleYesNo);
     if (answer == kAnswerNo) {
         settings_.startup = false;
         // Not saving only means the greeting comes again next time.
-        saveSettings(settings_);
+        if (mayRewriteSettings) saveSettings(settings_);
     }
 }
 

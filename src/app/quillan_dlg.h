@@ -116,7 +116,7 @@ class CQuillanDlg : public QDialog {
     void buildMenu();
     void connectCommands();
     int32_t loadIndexes();
-    void greetUser();
+    void greetUser(bool mayRewriteSettings);
     void setInputText(const QString& text);
     void refillByRank(const std::string& input);
     void refillByWord(const std::string& input);

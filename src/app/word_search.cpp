@@ -28,6 +28,12 @@ size_t selectedTagPosition(const WordRecord& record, const std::string& code) {
     return 0;
 }
 
+// The line read at a word's offset must be that word's: an index from another
+// build points at other lines, or past the end of the data file.
+bool holdsHeadword(const std::vector<WordRecord>& records, const std::string& word) {
+    return !records.empty() && records.front().word == word;
+}
+
 }  // namespace
 
 void CQuillanDlg::onInputChanged() {
@@ -63,7 +69,7 @@ void CQuillanDlg::refillByWord(const std::string& input) {
     if (offset < 0) return;
     followingList_->clear();
     std::vector<WordRecord> records;
-    if (readWordRecords(offset, kFollowingRows, records) < 0) {
+    if (readWordRecords(offset, kFollowingRows, records) < 0 || !holdsHeadword(records, input)) {
         showError(messages::kResourcesMissing);
         return;
     }
@@ -118,13 +124,8 @@ void CQuillanDlg::lookUpAndShow(const QString& text) {
         return;
     }
     std::vector<WordRecord> records;
-    if (readWordRecords(offset, 1, records) < 0) {
+    if (readWordRecords(offset, 1, records) < 0 || !holdsHeadword(records, word)) {
         showError(messages::kResourcesMissing);
-        showPage(notFoundPagePath_);
-        return;
-    }
-    // An index out of step with the data file can point past the file's end.
-    if (records.empty()) {
         showPage(notFoundPagePath_);
         return;
     }

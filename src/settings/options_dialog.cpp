@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <span>
 
-#include "app/dialog_units.h"
+#include "ui/dialog_units.h"
 
 namespace {
 
@@ -126,18 +126,19 @@ void cdlgOptions::onSave() {
 
 namespace quillan {
 
-std::string narrowToLowBytes(const QString& text) {
-    std::string bytes;
-    bytes.reserve(static_cast<size_t>(text.size()));
-    for (const QChar unit : text) bytes.push_back(static_cast<char>(unit.unicode() & 0xFF));
-    return bytes;
+namespace {
+
+std::u16string_view unitsOf(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size())};
 }
 
+}  // namespace
+
+std::string narrowToLowBytes(const QString& text) { return narrowToLowBytes(unitsOf(text)); }
+
 int32_t applyChosenOptions(Settings& settings, const cdlgOptions& dialog) {
-    settings.dictType = narrowToLowBytes(dialog.chosenDict);
-    settings.sortType = narrowToLowBytes(dialog.chosenSort);
-    settings.tagType = narrowToLowBytes(dialog.chosenTags);
-    return saveSettings(settings);
+    return storeChosenOptions(settings, unitsOf(dialog.chosenDict), unitsOf(dialog.chosenSort),
+                              unitsOf(dialog.chosenTags));
 }
 
 }  // namespace quillan

@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QString>
-
 #include <string>
 
 #include "settings/settings.h"
@@ -14,7 +13,7 @@ class QComboBox;
 
 class cdlgOptions : public QDialog {
     Q_OBJECT
-public:
+  public:
     // Fills the boxes and reads the configuration file afresh.
     explicit cdlgOptions(QWidget* parent = nullptr);
 
@@ -27,7 +26,7 @@ public:
     QString chosenSort;
     QString chosenTags;
 
-private:
+  private:
     void onSave();
 
     QComboBox* dictBox_ = nullptr;
@@ -41,7 +40,7 @@ namespace quillan {
 std::string narrowToLowBytes(const QString& text);
 
 // Stores the dialog's three texts, narrowed, in settings (startup untouched) and
-// saves them. Returns saveSettings' result.
+// saves them (storeChosenOptions). Returns saveSettings' result.
 int32_t applyChosenOptions(Settings& settings, const cdlgOptions& dialog);
 
 }  // namespace quillan

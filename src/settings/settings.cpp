@@ -1,5 +1,7 @@
 #include "settings/settings.h"
 
+#include <sys/stat.h>
+
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -67,6 +69,30 @@ bool writePairs(TextWriter& writer, const Settings& settings) {
 
 }  // namespace
 
+bool settingsFilePresent() {
+    struct stat status {};
+    return ::lstat(paths::kConfig, &status) == 0;
+}
+
+bool isStorableValue(std::string_view value) {
+    return value.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos;
+}
+
+std::string narrowToLowBytes(std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (const char16_t unit : text) bytes.push_back(static_cast<char>(unit & 0xFF));
+    return bytes;
+}
+
+int32_t storeChosenOptions(Settings& settings, std::u16string_view dict, std::u16string_view sort,
+                           std::u16string_view tags) {
+    settings.dictType = narrowToLowBytes(dict);
+    settings.sortType = narrowToLowBytes(sort);
+    settings.tagType = narrowToLowBytes(tags);
+    return saveSettings(settings);
+}
+
 int32_t loadSettings(Settings& settings) {
     settings = Settings{};
     LineReader reader(paths::kConfig);
@@ -84,6 +110,11 @@ int32_t loadSettings(Settings& settings) {
 }
 
 int32_t saveSettings(const Settings& settings) {
+    // A line break or NUL inside a value would shift the key and value lines of
+    // the file; such a value is not stored and the old file stays.
+    if (!isStorableValue(settings.dictType) || !isStorableValue(settings.sortType) ||
+        !isStorableValue(settings.tagType))
+        return -1;
     // The new content is complete on disk before it replaces the old file, so a
     // failure at any step leaves the user's previous settings in place.
     const std::string temporaryPath = temporaryConfigPath();

@@ -23,10 +23,28 @@ struct Settings {
 // Returns 0 when the file could be opened (whatever it held), -1 when not.
 int32_t loadSettings(Settings& settings);
 
+// True when something stands at data/config.data, readable or not.
+bool settingsFilePresent();
+
 // Rewrites data/config.data with the four pairs. The new content goes to a
 // temporary file beside it that is then renamed over it, so a failed save leaves
-// the old file untouched. Returns 0, or -1 when the file could not be written.
+// the old file untouched. Returns 0, or -1 when a value is not storable or the
+// file could not be written.
 int32_t saveSettings(const Settings& settings);
+
+// False for a value holding a LF, CR or NUL byte, which the line format of the
+// file cannot carry.
+bool isStorableValue(std::string_view value);
+
+// Keeps the low 8 bits of each UTF-16 unit, one byte per unit: what the Options
+// dialog stores of a typed text.
+std::string narrowToLowBytes(std::u16string_view text);
+
+// Stores the Options dialog's three texts, narrowed, in settings (startup
+// untouched) and saves them. Returns saveSettings' result; on failure settings
+// keep the new values and the file its old ones.
+int32_t storeChosenOptions(Settings& settings, std::u16string_view dict, std::u16string_view sort,
+                           std::u16string_view tags);
 
 // The tag code of a filter's display name ("Common nouns" -> "NN"); "ALL" for
 // "ALL" and for any text that is not one of the names.

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/dialog_units.h"
+#include "ui/dialog_units.h"
 
 namespace quillan {
 namespace {

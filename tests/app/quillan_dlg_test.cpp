@@ -17,12 +17,12 @@
 #include <string>
 #include <vector>
 
-#include "app/dialog_units.h"
 #include "app/display.h"
 #include "app/messages.h"
 #include "main_window_fixture.h"
 #include "settings/options_dialog.h"
 #include "store/data_builder.h"
+#include "ui/dialog_units.h"
 
 namespace quillan::testing {
 namespace {
@@ -106,6 +106,27 @@ TEST_F(StartUpTest, AnsweringNoToTheGreetingTurnsItOffInTheFile) {
     EXPECT_FALSE(window->settings().startup);
     EXPECT_EQ(readFile("data/config.data"),
               "DICTTYPE\r\nwithExample\r\nSORTTYPE\r\nPinyin\r\nTAGTYPE\r\nCommon nouns\r\n"
+              "STARTUP\r\nFALSE\r\n");
+}
+
+TEST_F(StartUpTest, AnsweringNoKeepsAConfigurationThatCouldNotBeRead) {
+    // A link to itself is there but cannot be opened, for root too (a file without
+    // read permission is readable for root); a save would replace it.
+    fs::remove("data/config.data");
+    fs::create_symlink("config.data", "data/config.data");
+    windowSystem.yesNoAnswers = {kAnswerNo};
+    auto window = openWindow();
+    ASSERT_EQ(windowSystem.boxes.size(), 2);
+    EXPECT_EQ(windowSystem.boxes[0].text, latin(messages::kConfigNotLoaded));
+    EXPECT_FALSE(window->settings().startup);
+    EXPECT_TRUE(fs::is_symlink("data/config.data"));
+
+    // A missing file is written with the greeting turned off.
+    fs::remove("data/config.data");
+    windowSystem.yesNoAnswers = {kAnswerNo};
+    openWindow();
+    EXPECT_EQ(readFile("data/config.data"),
+              "DICTTYPE\r\nwithExample\r\nSORTTYPE\r\nFrequency\r\nTAGTYPE\r\nALL\r\n"
               "STARTUP\r\nFALSE\r\n");
 }
 

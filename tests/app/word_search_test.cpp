@@ -10,6 +10,7 @@
 
 #include "app/messages.h"
 #include "main_window_fixture.h"
+#include "store/byte_shift.h"
 #include "store/data_builder.h"
 
 namespace quillan::testing {
@@ -297,14 +298,26 @@ TEST_F(WordSearchTest, AResultPageThatCannotBeWrittenKeepsBrowserAndHistory) {
     EXPECT_TRUE(window->history().historyWords.isEmpty());
 }
 
-TEST_F(WordSearchTest, AnIndexOutOfStepWithTheDataFileShowsTheNotFoundPage) {
+TEST_F(WordSearchTest, AnIndexOutOfStepWithTheDataFileShowsTheErrorBoxAndNotFound) {
     auto window = openWindow();
-    // The loaded index still points into the longer file of start-up.
-    writeFile("data/_dict2.data", readFile("data/_dict2.data").substr(0, 40));
-    window->lookUpAndShow(text("昨天"));
-    EXPECT_EQ(windowSystem.navigations.back(), path("data/cantfind.html"));
-    EXPECT_TRUE(windowSystem.boxes.empty());
-    EXPECT_TRUE(window->history().historyWords.isEmpty());
+    // The loaded index now points at other lines, or past the end of the file.
+    const std::string words = readFile("data/_dict2.data");
+    for (const std::string& changed : {encodeLine("x") + "\r\n" + words, words.substr(0, 40)}) {
+        writeFile("data/_dict2.data", changed);
+        windowSystem.boxes.clear();
+        window->lookUpAndShow(text("昨天"));
+        ASSERT_EQ(windowSystem.boxes.size(), 1);
+        EXPECT_EQ(windowSystem.boxes[0].text, QString::fromLatin1(messages::kResourcesMissing));
+        EXPECT_EQ(windowSystem.navigations.back(), path("data/cantfind.html"));
+        EXPECT_FALSE(fs::exists("data/displayResult.html"));
+        EXPECT_TRUE(window->history().historyWords.isEmpty());
+    }
+    // The list is left empty after the same box.
+    windowSystem.boxes.clear();
+    window->inputBox()->setText(text("学习"));
+    EXPECT_EQ(window->followingList()->count(), 0);
+    ASSERT_EQ(windowSystem.boxes.size(), 1);
+    EXPECT_EQ(windowSystem.boxes[0].text, QString::fromLatin1(messages::kResourcesMissing));
 }
 
 // A dictionary whose only word has two tags but one example group.

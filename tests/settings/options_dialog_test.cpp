@@ -250,6 +250,24 @@ TEST_F(OptionsDialog, ACharacterOutsideLatin1IsStoredAsItsLowByte) {
     EXPECT_EQ(readFile(kConfig), configText("withExample", "Frequency", "a-\xE9", "TRUE"));
 }
 
+TEST_F(OptionsDialog, ACharacterWhoseLowByteBreaksALineIsNotSaved) {
+    const std::string original = configText("FULL", "Pinyin", "Common nouns", "FALSE");
+    // U+4E0A keeps 0x0A (LF), U+4E0D keeps 0x0D (CR), U+4E00 keeps 0x00.
+    for (const char16_t* typed : {u"\u4e0a", u"x\u4e0d", u"\u4e00y"}) {
+        writeFile(kConfig, original);
+        Settings settings;
+        ASSERT_EQ(loadSettings(settings), 0);
+        cdlgOptions dialog;
+        typeInto(dialog.tagBox(), QString::fromUtf16(typed));
+        pressSave(dialog);
+        EXPECT_EQ(applyChosenOptions(settings, dialog), -1);
+        EXPECT_EQ(readFile(kConfig), original);
+        ASSERT_EQ(loadSettings(settings), 0);
+        EXPECT_FALSE(settings.startup);
+        EXPECT_EQ(settings.tagType, "Common nouns");
+    }
+}
+
 TEST_F(OptionsDialog, AnEmptyFieldStoresAnEmptyValue) {
     writeFile(kConfig, configText("FULL", "Pinyin", "ALL", "FALSE"));
     Settings settings;

@@ -198,6 +198,16 @@ TEST_F(FailedSaveTest, RenameThatFailsRemovesTheTemporaryFile) {
     EXPECT_TRUE(fs::exists(fs::path(kConfig) / "keep"));
 }
 
+TEST_F(FailedSaveTest, AValueWithALineBreakOrNulIsNotStored) {
+    for (const std::string& bad : {std::string("a\nb"), std::string("\r"), std::string("x\0", 2)}) {
+        Settings settings;
+        settings.sortType = bad;
+        EXPECT_EQ(saveSettings(settings), -1);
+        expectOldFileUntouched();
+        EXPECT_FALSE(fs::exists(kTemporary));
+    }
+}
+
 TEST_F(FailedSaveTest, MissingDataDirectoryFailsTheSave) {
     fs::remove_all("data");
     EXPECT_EQ(saveSettings(Settings{}), -1);
