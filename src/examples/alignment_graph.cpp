@@ -126,6 +126,30 @@ void appendLinks(std::string& dot, const std::vector<std::string>& links) {
 constexpr std::string_view kTableStart =
     " <TABLE BORDER=\"0\" CELLBORDER=\"0\" CELLSPACING=\"0\">\n<TR>";
 
+constexpr std::string_view kNodeStyle = "node [shape = box,fontname=\"simsun.ttc\"];\n";
+
+// Graphviz 2.42's pango text layout remembers the font name of the last text it
+// laid out as a pointer into the font table of that text's context, and compares
+// every later text's font with it; once that context is freed, the comparison
+// reads freed memory. Laying one text out in the pictures' own font in a context
+// that is never freed leaves the remembered name pointing at a string that stays,
+// and since every picture uses that font and size, the pointer never moves on to
+// a picture's context.
+void keepTextLayoutFontNameAlive() {
+    // Held for the life of the process, on purpose.
+    static GVC_t* const keeper = [] {
+        GVC_t* context = gvContext();
+        const std::string dot = "graph k {\n" + std::string(kNodeStyle) + "k;\n}\n";
+        Agraph_t* graph = context != nullptr ? agmemread(dot.c_str()) : nullptr;
+        if (graph != nullptr) {
+            if (gvLayout(context, graph, "dot") == 0) gvFreeLayout(context, graph);
+            agclose(graph);
+        }
+        return context;
+    }();
+    (void)keeper;
+}
+
 // The picture of a laid-out graph as PNG bytes, rendered in memory: Graphviz's
 // own file writer ends the process when a write comes up short.
 std::string renderPng(GVC_t* context, Agraph_t* graph) {
@@ -148,6 +172,7 @@ void renderPicture(const std::string& dotPath, const std::string& picturePath) {
     if (!dotFile) return;
     File picture = openFile(picturePath.c_str(), "wb");
     if (!picture) return;
+    keepTextLayoutFontNameAlive();
     GVC_t* context = gvContext();
     if (context == nullptr) return;
     std::string png;
@@ -172,7 +197,8 @@ std::string composeAlignmentDot(const SentencePair& pair, std::string_view word)
     const std::vector<std::string> links = splitText(pair.alignmentText, " ");
     const int32_t highlight = findHighlightIndex(chineseWords, word);
 
-    std::string dot = "graph g {\nnode [shape = box,fontname=\"simsun.ttc\"];\n";
+    std::string dot = "graph g {\n";
+    dot += kNodeStyle;
     dot += "struct1 [label=<";
     dot += kTableStart;
     dot += "\n";
