@@ -99,21 +99,65 @@ TEST_F(LexiconTest, MovesSeeAlsoReferencesOutOfTheSenses) {
     EXPECT_EQ(word.classifiers, (Strings{"个[ge4]"}));
 }
 
-TEST_F(LexiconTest, TakesCountsAndTagsFromJiebaAndMeasureWordsFromTheSenses) {
+TEST_F(LexiconTest, OrdersReadingsByTheCorpusThenByHowOftenACharacterIsReadSo) {
     Lexicon lexicon = build({
-        entry("本", "本", "ben3", {"root", "classifier for books"}),
-        entry("有", "有", "you3", {"to have"}),
-        entry("個", "个", "ge4", {"(classifier used before a noun)"}),
-        entry("天天", "天天", "tian1 tian1", {"every day"}),
+        entry("說", "说", "shui4", {"to persuade"}),
+        entry("說", "说", "shuo1", {"to speak"}),
+        entry("聽", "听", "yin3", {"smile (archaic)"}),
+        entry("聽", "听", "ting1", {"to listen"}),
+        entry("便宜", "便宜", "bian4 yi2", {"convenient"}),
+        entry("便宜", "便宜", "pian2 yi5", {"cheap"}),
+        entry("和", "和", "He2", {"surname He"}),
+        entry("和", "和", "he4", {"to chime in"}),
+        entry("和", "和", "he2", {"and"}),
     });
+    LearnerData learner;
+    learner.readingCounts = {{"說shuō", 10245}, {"聽tīng", 900}, {"听yǐn", 1000}};
+    // The corpus reads 便宜 piányi and 和 hé (never the surname Hé).
+    CorpusPair cheap = pair("便宜 和 和");
+    cheap.pinyin = "piányi hé hé";
+    lexicon.assignExamples({cheap});
+    lexicon.orderReadings(learner);
+    auto readings = [&](const char* word) {
+        Strings pinyin;
+        for (const Reading& reading : lexicon.find(word)->readings)
+            pinyin.push_back(reading.pinyin);
+        return pinyin;
+    };
+    EXPECT_EQ(readings("说"), (Strings{"shuo1", "shui4"}));
+    // An archaic reading goes last whatever its count.
+    EXPECT_EQ(readings("听"), (Strings{"ting1", "yin3"}));
+    EXPECT_EQ(readings("便宜"), (Strings{"pian2 yi5", "bian4 yi2"}));
+    EXPECT_EQ(readings("和"), (Strings{"he2", "he4", "He2"}));
+}
+
+TEST_F(LexiconTest, DropsSelfVariantsAndPutsReferencesAndVariantFormsLast) {
+    const Lexicon lexicon = build({
+        entry("旹", "时", "shi2", {"old variant of 時|时[shi2]"}),
+        entry("時", "时", "shi2", {"used in 时时[shi2 shi2]", "time", "when"}),
+    });
+    const Reading& reading = lexicon.find("时")->readings[0];
+    EXPECT_EQ(reading.senses, (Strings{"time", "when", "used in 时时[shi2 shi2]"}));
+    EXPECT_EQ(reading.traditional, (Strings{"時", "旹"}));
+    EXPECT_EQ(counts_.selfVariants, 1);
+}
+
+TEST_F(LexiconTest, TakesSubtlexCountsHskLevelsAndJiebaCounts) {
+    Lexicon lexicon = build({entry("有", "有", "you3", {"to have"}),
+                             entry("天天", "天天", "tian1 tian1", {"every day"})});
+    LearnerData learner;
+    learner.subtlex["有"] = {289109, 6242};
+    learner.hskLevel["有"] = 1;
+    lexicon.assignLearnerData(learner);
     FrequencyData frequencies;
-    parseWordFrequencies("本 42207 r\n有 423765 v\n个 125538 q\n", frequencies);
-    lexicon.assignFrequencies(frequencies);
-    EXPECT_EQ(lexicon.find("本")->tags, (Strings{"PN", "M"}));
-    EXPECT_EQ(lexicon.find("本")->count, 42207);
-    EXPECT_EQ(lexicon.find("有")->tags, (Strings{"VE"}));
-    EXPECT_EQ(lexicon.find("个")->tags, (Strings{"M"}));
-    EXPECT_TRUE(lexicon.find("天天")->tags.empty());
+    parseWordFrequencies("有 423765 v\n", frequencies);
+    lexicon.assignFrequenciesAndTags(frequencies, EnglishWords{});
+    const Headword* you = lexicon.find("有");
+    EXPECT_EQ(you->subtlexCount, 289109);
+    EXPECT_EQ(you->subtlexContexts, 6242);
+    EXPECT_EQ(you->count, 423765);
+    EXPECT_EQ(you->tags, (Strings{"VE", "HSK1"}));
+    EXPECT_EQ(lexicon.find("天天")->subtlexCount, -1);
     EXPECT_EQ(lexicon.find("天天")->count, -1);
 }
 

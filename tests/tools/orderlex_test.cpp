@@ -8,6 +8,7 @@
 #include "store/dictionary_store.h"
 #include "store/text_conversion.h"
 #include "testing/scratch_dir.h"
+#include "wordnet_fixture.h"
 
 namespace quillan::orderlex {
 namespace {
@@ -15,6 +16,7 @@ namespace {
 using quillan::testing::readFile;
 using quillan::testing::ScratchDirTest;
 using quillan::testing::writeFile;
+using testing::writeWordNet;
 
 std::string gbk(std::string_view utf8) {
     const Conversion conversion = convertText("GBK", "UTF-8", utf8, 1 << 16);
@@ -64,24 +66,30 @@ constexpr const char* kSentences =
     "en: Good !\n"
     "al: 0-0 1-1\n";
 
+// The HSK words carry their level after their part of speech, each tag with its
+// example group; measure words are written for a learner.
 constexpr const char* kExpectedWords =
     "个\t(classifier used before a noun that has no specific "
-    "classifier)\tgè\t個\tNN:::M\tNULL\t2:::2\r\n"
-    "好\t[hǎo] good; appropriate; proper; [hào] to be fond of\thǎo, hào\t好\tVA\tNULL\t2:3\r\n"
-    "是\tto be\tshì\t是\tVC\tNULL\t1\r\n"
-    "我\tI; me; my\twǒ\t我\tPN\tNULL\t1\r\n"
+    "classifier)\tgè\t個\tM\tNULL\t2\r\n"
+    "好\t[hǎo] good; appropriate; proper; [hào] to be fond of\thǎo, hào\t好\tVA:::HSK1\tNULL\t"
+    "2:3:::2:3\r\n"
+    "是\tto be\tshì\t是\tVC:::HSK1\tNULL\t1:::1\r\n"
+    "我\tI; me; my\twǒ\t我\tPN:::HSK1\tNULL\t1:::1\r\n"
     "我们\twe; us; ourselves; our\twǒmen\t我們\tPN\tNULL\t2\r\n"
-    "学生\tstudent\txuésheng\t學生\tNULL\tCL:个[ge4],位[wei4]\t1:2\r\n"
+    "学生\tstudent\txuésheng\t學生\tNN:::HSK2\tCL:个 gè,位 wèi\t1:2:::1:2\r\n"
     "一\tone; single\tyī\t一\tCD\tNULL\t2\r\n"
     "有\tto have; there is\tyǒu\t有\tVE\tNULL\t2\r\n"
     "****BISENT\r\n";
 
+// SUBTLEX-CH's words (我 是 有) before those only jieba counts; the HSK words it
+// lacks (好, 学生) are lifted above the word at the rank their level promises,
+// which in a list this short is its last word, 有.
 constexpr const char* kExpectedFrequencies =
     "ALL:8 VV:0 VA:1 VE:1 NN:1 NT:0 M:1 LC:0\r\n"
-    "是\r\n有\r\n我\r\n一\r\n个\r\n好\r\n我们\r\n学生\r\n"
+    "我\r\n是\r\n好\r\n学生\r\n有\r\n一\r\n个\r\n我们\r\n"
     "好\r\n"
     "有\r\n"
-    "个\r\n"
+    "学生\r\n"
     "个\r\n";
 
 constexpr const char* kExpectedSentences =
@@ -90,10 +98,24 @@ constexpr const char* kExpectedSentences =
     "wǒmen:0 yǒu:1 yī:2 gè:3 hǎo:4 xuésheng:5 。:6\r\n"
     "好 ！\r\nGood !\r\n0-0 1-1\r\nhǎo:0 ！:1\r\n";
 
+// chinese-lexicon's statistics: SUBTLEX-CH counts 是 above 我 above 有, and lacks
+// the other words; HSK 1 has 是, 我 and 好.
+constexpr const char* kSubtlex =
+    "let data = `是\t947807\t6243\n我\t1682285\t6242\n有\t289109\t6242\n`;";
+constexpr const char* kHsk = "let hsk = [[\"是\", \"我\", \"好\"], [\"学生\"]];";
+constexpr const char* kReadings = "module.exports = {\"好hào\": \"90\", \"好hǎo\": \"3000\"};";
+
 class OrderlexTest : public ScratchDirTest {
   protected:
     void SetUp() override {
         ScratchDirTest::SetUp();
+        std::filesystem::create_directories("lexicon/statistics");
+        writeFile("lexicon/statistics/movieWordFrequency.js", kSubtlex);
+        writeFile("lexicon/statistics/hsk.js", kHsk);
+        writeFile("lexicon/statistics/pinyinFrequency.js", kReadings);
+        writeWordNet("wordnet");
+        options_.learnerDataDir = "lexicon";
+        options_.wordNetDir = "wordnet";
         writeFile("cedict_ts.u8", kCedict);
         writeFile("dict.txt", kFrequencies);
         std::filesystem::create_directory("sentences");
@@ -207,8 +229,9 @@ TEST_F(OrderlexTest, BuildsSourcesThatTheDataBuilderTurnsIntoWordsWithExamples) 
     EXPECT_EQ(student.status, 0);
     EXPECT_EQ(student.word, gbk("学生"));
     EXPECT_EQ(student.pinyin, gbk("xuésheng"));
-    EXPECT_EQ(student.usage, gbk("CL:个[ge4],位[wei4]"));
-    ASSERT_EQ(student.exampleGroups.size(), 1u);
+    EXPECT_EQ(student.usage, gbk("CL:个 gè,位 wèi"));
+    EXPECT_EQ(student.tags, gbk("NN:::HSK2"));
+    ASSERT_EQ(student.exampleGroups.size(), 2u);
     EXPECT_EQ(student.exampleGroups[0], (std::vector<int32_t>{1, 2}));
 
     ExampleSet examples;
@@ -224,7 +247,7 @@ TEST_F(OrderlexTest, BuildsSourcesThatTheDataBuilderTurnsIntoWordsWithExamples) 
     ASSERT_EQ(first, last);
     ASSERT_LT(static_cast<size_t>(first), store.frequencyList.size());
     EXPECT_EQ(store.frequencyList[first], gbk("有"));
-    EXPECT_EQ(store.frequencyList[0], gbk("是"));
+    EXPECT_EQ(store.frequencyList[0], gbk("我"));
 }
 
 }  // namespace

@@ -39,7 +39,8 @@ TEST(Pinyin, JoinsSyllablesWithAnApostropheBeforeAEAndO) {
     EXPECT_EQ(toneMarkedPinyin("Xi1 an1"), "Xī'ān");
     EXPECT_EQ(toneMarkedPinyin("nu:3 er2"), "nǚ'ér");
     EXPECT_EQ(toneMarkedPinyin("san1 C"), "sānC");
-    EXPECT_EQ(toneMarkedPinyin("yi1 , er4"), "yī, èr");
+    // An idiom's comma is full width, unlike the ", " between readings.
+    EXPECT_EQ(toneMarkedPinyin("yi1 , er4"), "yī，èr");
     EXPECT_EQ(toneMarkedPinyin(""), "");
 }
 

@@ -24,7 +24,7 @@ class SourceWriterTest : public ::testing::Test {
         FrequencyData data;
         parseWordFrequencies(frequencies, data);
         lexicon_.build(entries, encoder_, lexiconCounts_);
-        lexicon_.assignFrequencies(data);
+        lexicon_.assignFrequenciesAndTags(data, english_);
         return lexicon_.headwords().front();
     }
     std::string line(const Headword& headword) {
@@ -32,6 +32,7 @@ class SourceWriterTest : public ::testing::Test {
     }
 
     GbkEncoder encoder_;
+    EnglishWords english_;  // none: the senses' English tells nothing here
     Lexicon lexicon_;
     LexiconCounts lexiconCounts_;
     SourceCounts counts_;
@@ -42,14 +43,14 @@ TEST_F(SourceWriterTest, WritesTheSevenFieldsOfAWord) {
         add({{"學生", "学生", "xue2 sheng5", {"student", "schoolchild"}, {"个[ge4]", "位[wei4]"}}},
             "学生 30000 n\n");
     EXPECT_EQ(line(word),
-              gbk("学生\tstudent; schoolchild\txuésheng\t學生\tNN\tCL:个[ge4],位[wei4]\tNULL"));
+              gbk("学生\tstudent; schoolchild\txuésheng\t學生\tNN\tCL:个 gè,位 wèi\tNULL"));
 }
 
 TEST_F(SourceWriterTest, WritesMergedReadingsWithTheirPinyinBeforeTheirSenses) {
     const Headword& word = add({{"好", "好", "hao3", {"good", "appropriate; proper"}, {}},
                                 {"好", "好", "hao4", {"to be fond of"}, {}}});
     EXPECT_EQ(line(word), gbk("好\t[hǎo] good; appropriate; proper; [hào] to be fond of\thǎo, "
-                              "hào\t好\tNULL\tNULL\tNULL"));
+                              "hào\t好\tVA\tNULL\tNULL"));
 }
 
 TEST_F(SourceWriterTest, WritesOneExampleGroupPerTagAndOneForAWordWithoutTags) {
@@ -61,14 +62,13 @@ TEST_F(SourceWriterTest, WritesOneExampleGroupPerTagAndOneForAWordWithoutTags) {
                   encoder_, lexiconCounts);
     FrequencyData frequencies;
     parseWordFrequencies("本 42207 r\n书 1000 n\n", frequencies);
-    lexicon.assignFrequencies(frequencies);
+    lexicon.assignFrequenciesAndTags(frequencies, english_);
     CorpusPair first;
     first.chinese = "天天 看 一 本 书";
     CorpusPair second;
     second.chinese = "本 书";
     lexicon.assignExamples({first, second});
-    EXPECT_EQ(line(*lexicon.find("本")),
-              gbk("本\tclassifier for books\tběn\t本\tPN:::M\tNULL\t1:2:::1:2"));
+    EXPECT_EQ(line(*lexicon.find("本")), gbk("本\tclassifier for books\tběn\t本\tM\tNULL\t1:2"));
     EXPECT_EQ(line(*lexicon.find("天天")), gbk("天天\tevery day\ttiāntiān\t天天\tNULL\tNULL\t1"));
 }
 
@@ -87,7 +87,7 @@ TEST_F(SourceWriterTest, LeavesOutOrCutsWhatGbkCannotExpress) {
 
 TEST_F(SourceWriterTest, WritesCapitalToneMarksInLowerCase) {
     const Headword& word = add({{"歐洲", "欧洲", "Ou1 zhou1", {"Europe"}, {}}});
-    EXPECT_EQ(line(word), gbk("欧洲\tEurope\tōuzhōu\t歐洲\tNULL\tNULL\tNULL"));
+    EXPECT_EQ(line(word), gbk("欧洲\tEurope\tōuzhōu\t歐洲\tNR\tNULL\tNULL"));
     EXPECT_EQ(counts_.capitalsLowered, 1);
     EXPECT_EQ(counts_.readingsCut, 0);
 }
@@ -102,10 +102,10 @@ TEST_F(SourceWriterTest, CutsTheFirstSenseWhenEverySenseHoldsACharacterGbkLacks)
 
 TEST_F(SourceWriterTest, KeepsSemicolonsOutOfUsageNotes) {
     const Headword& word = add({{"族", "族", "zu2", {"see also 民族[min2 zu2]; 家族"}, {}}});
-    EXPECT_EQ(line(word), gbk("族\tNULL\tzú\t族\tNULL\tsee also 民族[min2 zu2], 家族\tNULL"));
+    EXPECT_EQ(line(word), gbk("族\tNULL\tzú\t族\tNULL\tsee also 民族 mínzú, 家族\tNULL"));
 }
 
-TEST_F(SourceWriterTest, OrdersEveryGroupByFrequencyWithUncountedWordsLast) {
+TEST_F(SourceWriterTest, OrdersEveryGroupBySubtlexThenJiebaWithUncountedWordsLast) {
     Lexicon lexicon;
     LexiconCounts lexiconCounts;
     lexicon.build({{"有", "有", "you3", {"to have"}, {}},
@@ -114,19 +114,23 @@ TEST_F(SourceWriterTest, OrdersEveryGroupByFrequencyWithUncountedWordsLast) {
                    {"走", "走", "zou3", {"to walk"}, {}},
                    {"吃", "吃", "chi1", {"to eat"}, {}}},
                   encoder_, lexiconCounts);
+    LearnerData learner;
+    learner.subtlex = {{"走", {50, 7}}, {"去", {50, 9}}};
+    lexicon.assignLearnerData(learner);
     FrequencyData frequencies;
     parseWordFrequencies("有 423765 v\n去 123402 v\n来 300000 v\n吃 123402 v\n", frequencies);
-    lexicon.assignFrequencies(frequencies);
+    lexicon.assignFrequenciesAndTags(frequencies, english_);
     std::vector<std::pair<std::string, Strings>> groups;
     for (const FrequencyGroup& group : frequencyGroups(lexicon)) {
         Strings words;
         for (const Headword* headword : group.words) words.push_back(headword->text);
         groups.emplace_back(group.name, words);
     }
-    // 吃 (B3D4) and 去 (C8A5) have the same count: GBK order decides.
+    // SUBTLEX-CH's words first, its contexts breaking the tie of 去 and 走; then
+    // jieba's counts.
     const std::vector<std::pair<std::string, Strings>> expected = {
-        {"ALL", {"有", "来", "吃", "去", "走"}},
-        {"VV", {"来", "吃", "去"}},
+        {"ALL", {"去", "走", "有", "来", "吃"}},
+        {"VV", {"去", "走", "来", "吃"}},
         {"VA", {}},
         {"VE", {"有"}},
         {"NN", {}},

@@ -2,12 +2,21 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
+#include <tuple>
 
+#include "orderlex/part_of_speech.h"
+#include "orderlex/pinyin.h"
+#include "orderlex/sense_text.h"
 #include "store/index_format.h"
 
 namespace quillan::orderlex {
 
 namespace {
+
+// HSK levels 1 to 3 are kept within the first 2,500 words per level.
+constexpr int kLiftedHskLevels = 3;
+constexpr size_t kHskRankStep = 2500;
 
 template <typename T>
 void addUnique(std::vector<T>& list, const T& value) {
@@ -16,62 +25,96 @@ void addUnique(std::vector<T>& list, const T& value) {
 
 bool isSeeAlso(std::string_view sense) { return sense.starts_with("see also"); }
 
-bool isClassifierSense(std::string_view sense) {
-    return sense.starts_with("classifier for") || sense.starts_with("(classifier");
+bool isProperName(const Reading& reading) {
+    return !reading.pinyin.empty() && std::isupper(static_cast<unsigned char>(reading.pinyin[0]));
 }
 
-bool isReferenceSense(std::string_view sense) {
-    return sense.starts_with("used in") || sense.starts_with("see ") ||
-           sense.find("variant of") != std::string_view::npos;
+bool isMinorReading(const Reading& reading) {
+    return isProperName(reading) ||
+           std::all_of(reading.senses.begin(), reading.senses.end(),
+                       [](const std::string& sense) { return isMinorSense(sense); });
 }
 
-// Readings with a meaning of their own come first, then those that only refer to
-// other words ("used in ...", "variant of ..."), then proper names (capitalised).
-int readingRank(const Reading& reading) {
-    if (!reading.pinyin.empty() && std::isupper(static_cast<unsigned char>(reading.pinyin[0])))
-        return 2;
-    return std::all_of(reading.senses.begin(), reading.senses.end(), isReferenceSense) ? 1 : 0;
-}
+// Traditional forms whose entry says no more than "variant of" go after those
+// that carry the reading's own senses (時 before 旹).
+struct ReadingDraft {
+    Reading reading;
+    std::vector<std::string> variantForms;
+};
 
-void mergeEntry(Headword& headword, const CedictEntry& entry) {
-    auto reading = std::find_if(headword.readings.begin(), headword.readings.end(),
-                                [&](const Reading& r) { return r.pinyin == entry.pinyin; });
-    if (reading == headword.readings.end()) {
-        headword.readings.push_back({entry.pinyin, {}, {}});
-        reading = headword.readings.end() - 1;
+void mergeEntry(Headword& headword, std::vector<ReadingDraft>& drafts, const CedictEntry& entry,
+                LexiconCounts& counts) {
+    auto draft = std::find_if(drafts.begin(), drafts.end(), [&](const ReadingDraft& d) {
+        return d.reading.pinyin == entry.pinyin;
+    });
+    if (draft == drafts.end()) {
+        drafts.push_back({{entry.pinyin, {}, {}}, {}});
+        draft = drafts.end() - 1;
     }
-    addUnique(reading->traditional, entry.traditional);
+    bool ownSense = false;
     for (const std::string& sense : entry.senses) {
         if (isSeeAlso(sense)) {
             addUnique(headword.seeAlso, sense);
+        } else if (isSelfVariant(sense, headword.text)) {
+            ++counts.selfVariants;
         } else {
-            addUnique(reading->senses, sense);
+            addUnique(draft->reading.senses, sense);
+            ownSense = ownSense || !isReferenceSense(sense);
         }
     }
+    addUnique(ownSense ? draft->reading.traditional : draft->variantForms, entry.traditional);
     for (const std::string& classifier : entry.classifiers)
         addUnique(headword.classifiers, classifier);
 }
 
-bool hasClassifierSense(const Headword& headword) {
-    for (const Reading& reading : headword.readings) {
-        for (const std::string& sense : reading.senses) {
-            if (isClassifierSense(sense)) return true;
-        }
+Reading finishReading(ReadingDraft draft) {
+    Reading reading = std::move(draft.reading);
+    for (const std::string& form : draft.variantForms) addUnique(reading.traditional, form);
+    std::stable_partition(reading.senses.begin(), reading.senses.end(),
+                          [](const std::string& sense) { return !isReferenceSense(sense); });
+    return reading;
+}
+
+// kHanyuPinlu counts a character's reading under its traditional or its
+// simplified form.
+int64_t characterReadingCount(const Headword& headword, const Reading& reading,
+                              const LearnerData& learner) {
+    std::string marked = toneMarkedPinyin(reading.pinyin);
+    lowerMarkedCapitals(marked);
+    int64_t count = 0;
+    for (const std::string& form : reading.traditional)
+        count = std::max(count, readingCount(learner, form, marked));
+    return std::max(count, readingCount(learner, headword.text, marked));
+}
+
+bool isSingleCharacter(std::string_view text) {
+    size_t characters = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
     }
-    return false;
+    return characters == 1;
 }
 
 }  // namespace
+
+std::string readingKey(std::string_view markedReading) {
+    std::string out;
+    for (const char c : markedReading) {
+        if (c != '\'' && c != ' ') out.push_back(c);
+    }
+    return out;
+}
 
 void Lexicon::build(const std::vector<CedictEntry>& entries, GbkEncoder& encoder,
                     LexiconCounts& counts) {
     headwords_.clear();
     positions_.clear();
+    std::vector<std::vector<ReadingDraft>> drafts;
     std::unordered_map<std::string, bool> refused;  // headwords already counted as left out
     for (const CedictEntry& entry : entries) {
         const auto known = positions_.find(entry.simplified);
         if (known != positions_.end()) {
-            mergeEntry(headwords_[known->second], entry);
+            mergeEntry(headwords_[known->second], drafts[known->second], entry, counts);
             continue;
         }
         if (refused.contains(entry.simplified)) continue;
@@ -85,47 +128,102 @@ void Lexicon::build(const std::vector<CedictEntry>& entries, GbkEncoder& encoder
         Headword headword;
         headword.text = entry.simplified;
         headword.gbk = std::move(gbk.bytes);
-        mergeEntry(headword, entry);
+        drafts.emplace_back();
+        mergeEntry(headword, drafts.back(), entry, counts);
         headwords_.push_back(std::move(headword));
     }
-    for (Headword& headword : headwords_) {
-        std::stable_sort(
-            headword.readings.begin(), headword.readings.end(),
-            [](const Reading& a, const Reading& b) { return readingRank(a) < readingRank(b); });
+    for (size_t i = 0; i < headwords_.size(); ++i) {
+        for (ReadingDraft& draft : drafts[i])
+            headwords_[i].readings.push_back(finishReading(std::move(draft)));
     }
     std::sort(headwords_.begin(), headwords_.end(),
               [](const Headword& a, const Headword& b) { return a.gbk < b.gbk; });
     for (size_t i = 0; i < headwords_.size(); ++i) positions_[headwords_[i].text] = i;
-}
-
-void Lexicon::assignFrequencies(const FrequencyData& frequencies) {
+    // Until the corpus and the counts are known: own meanings before minor readings.
     for (Headword& headword : headwords_) {
-        headword.tags.clear();
-        headword.count = -1;
-        std::string_view jiebaTag;
-        const auto found = frequencies.words.find(headword.text);
-        if (found != frequencies.words.end()) {
-            headword.count = found->second.count;
-            jiebaTag = found->second.tag;
-        }
-        const std::string_view code = pennTagFor(headword.text, jiebaTag);
-        if (!code.empty()) headword.tags.emplace_back(code);
-        if (hasClassifierSense(headword)) addUnique(headword.tags, std::string("M"));
+        std::stable_partition(headword.readings.begin(), headword.readings.end(),
+                              [](const Reading& r) { return !isMinorReading(r); });
     }
 }
 
+void Lexicon::assignLearnerData(const LearnerData& learner) {
+    for (Headword& headword : headwords_) {
+        const auto subtlex = learner.subtlex.find(headword.text);
+        headword.subtlexCount = subtlex == learner.subtlex.end() ? -1 : subtlex->second.count;
+        headword.subtlexContexts = subtlex == learner.subtlex.end() ? 0 : subtlex->second.contexts;
+        const auto level = learner.hskLevel.find(headword.text);
+        headword.hskLevel = level == learner.hskLevel.end() ? 0 : level->second;
+    }
+    std::vector<int64_t> counts;
+    for (const Headword& headword : headwords_) {
+        if (headword.subtlexCount >= 0) counts.push_back(headword.subtlexCount);
+    }
+    std::sort(counts.begin(), counts.end(), std::greater<>());
+    auto floorFor = [&](int level) -> int64_t {
+        if (level < 1 || level > kLiftedHskLevels || counts.empty()) return -1;
+        const size_t rank =
+            std::min(counts.size() - 1, kHskRankStep * static_cast<size_t>(level) - 1);
+        return counts[rank] + 1;
+    };
+    for (Headword& headword : headwords_)
+        headword.rankCount = std::max(headword.subtlexCount, floorFor(headword.hskLevel));
+}
+
 void Lexicon::assignExamples(const std::vector<CorpusPair>& pairs) {
-    for (Headword& headword : headwords_) headword.examples.clear();
+    for (Headword& headword : headwords_) {
+        headword.examples.clear();
+        headword.corpusReadings.clear();
+    }
     for (size_t i = 0; i < pairs.size(); ++i) {
         const auto number = static_cast<int32_t>(i + 1);
-        for (const std::string_view word : splitAtBlanks(pairs[i].chinese)) {
-            const auto found = positions_.find(std::string(word));
+        const std::vector<std::string_view> words = splitAtBlanks(pairs[i].chinese);
+        const std::vector<std::string_view> readings = splitAtBlanks(pairs[i].pinyin);
+        for (size_t w = 0; w < words.size(); ++w) {
+            const auto found = positions_.find(std::string(words[w]));
             if (found == positions_.end()) continue;
-            std::vector<int32_t>& examples = headwords_[found->second].examples;
+            Headword& headword = headwords_[found->second];
+            if (w < readings.size()) ++headword.corpusReadings[readingKey(readings[w])];
+            std::vector<int32_t>& examples = headword.examples;
             // A word used twice in one pair names the pair once.
             if (examples.size() < kMaxExamples && (examples.empty() || examples.back() != number))
                 examples.push_back(number);
         }
+    }
+}
+
+void Lexicon::orderReadings(const LearnerData& learner) {
+    for (Headword& headword : headwords_) {
+        if (headword.readings.size() < 2) continue;
+        const bool character = isSingleCharacter(headword.text);
+        // (the corpus uses it, its uses, minor, kHanyuPinlu's count), each best first.
+        using Rank = std::tuple<bool, int64_t, bool, int64_t>;
+        std::vector<std::pair<Rank, Reading>> ranked;
+        for (Reading& reading : headword.readings) {
+            const auto used =
+                headword.corpusReadings.find(readingKey(toneMarkedPinyin(reading.pinyin)));
+            const int64_t uses = used == headword.corpusReadings.end() ? 0 : used->second;
+            const int64_t counted =
+                character ? characterReadingCount(headword, reading, learner) : 0;
+            ranked.emplace_back(Rank{uses == 0, -uses, isMinorReading(reading), -counted},
+                                std::move(reading));
+        }
+        std::stable_sort(ranked.begin(), ranked.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        headword.readings.clear();
+        for (auto& [rank, reading] : ranked) headword.readings.push_back(std::move(reading));
+    }
+}
+
+void Lexicon::assignFrequenciesAndTags(const FrequencyData& frequencies,
+                                       const EnglishWords& english) {
+    for (Headword& headword : headwords_) {
+        std::string_view jiebaTag;
+        const auto found = frequencies.words.find(headword.text);
+        headword.count = found == frequencies.words.end() ? -1 : found->second.count;
+        if (found != frequencies.words.end()) jiebaTag = found->second.tag;
+        headword.tags = partOfSpeechTags(headword, jiebaTag, english);
+        if (headword.hskLevel > 0)
+            headword.tags.push_back("HSK" + std::to_string(headword.hskLevel));
     }
 }
 

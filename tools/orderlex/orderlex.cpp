@@ -1,9 +1,11 @@
 #include "orderlex/orderlex.h"
 
 #include <cinttypes>
+#include <cstdarg>
 
 #include "orderlex/cedict_reader.h"
 #include "orderlex/gbk_encoder.h"
+#include "orderlex/learner_data.h"
 #include "orderlex/sentence_corpus.h"
 #include "orderlex/word_frequencies.h"
 
@@ -11,9 +13,12 @@ namespace quillan::orderlex {
 
 namespace {
 
-void say(std::FILE* progress, const char* format, auto... values) {
+[[gnu::format(printf, 2, 3)]] void say(std::FILE* progress, const char* format, ...) {
     if (progress == nullptr) return;
-    std::fprintf(progress, format, values...);
+    va_list values;
+    va_start(values, format);
+    std::vfprintf(progress, format, values);
+    va_end(values);
     std::fflush(progress);
 }
 
@@ -30,12 +35,27 @@ int32_t readCorpus(const OrderlexOptions& options, Corpus& corpus, OrderlexRepor
     return 0;
 }
 
+// Per HSK level: its headwords, and those with at least 1, 3 and 5 examples.
+std::vector<HskCoverage> hskCoverage(const Lexicon& lexicon) {
+    std::vector<HskCoverage> levels(6);
+    for (const Headword& headword : lexicon.headwords()) {
+        if (headword.hskLevel < 1 || headword.hskLevel > 6) continue;
+        HskCoverage& level = levels[static_cast<size_t>(headword.hskLevel - 1)];
+        const size_t examples = headword.examples.size();
+        ++level.headwords;
+        if (examples >= 1) ++level.withOne;
+        if (examples >= 3) ++level.withThree;
+        if (examples >= 5) ++level.withFive;
+    }
+    return levels;
+}
+
 }  // namespace
 
 int64_t OrderlexReport::skipped() const {
-    return malformedEntries + malformedFrequencyLines + lexicon.notInGbk + lexicon.tooLong +
-           source.sensesLeftOut + source.sensesCut + source.traditionalLeftOut +
-           source.notesLeftOut + source.readingsCut;
+    return malformedEntries + malformedFrequencyLines + malformedSubtlexLines + lexicon.notInGbk +
+           lexicon.tooLong + lexicon.selfVariants + source.sensesLeftOut + source.sensesCut +
+           source.traditionalLeftOut + source.notesLeftOut + source.readingsCut;
 }
 
 int64_t OrderlexReport::adjusted() const { return source.capitalsLowered + source.lettersFolded; }
@@ -63,6 +83,23 @@ int32_t runOrderlex(const OrderlexOptions& options, OrderlexReport& report, std:
     cedict = CedictData{};
     report.headwords = static_cast<int64_t>(lexicon.headwords().size());
 
+    say(progress, "reading SUBTLEX-CH, the HSK lists and reading counts from %s\n",
+        options.learnerDataDir.c_str());
+    LearnerData learner;
+    if (readLearnerData(options.learnerDataDir, learner, error) < 0) {
+        report.errors.push_back(error);
+        return -1;
+    }
+    report.malformedSubtlexLines = learner.malformedLines;
+    lexicon.assignLearnerData(learner);
+
+    say(progress, "reading English words from %s\n", options.wordNetDir.c_str());
+    EnglishWords english;
+    if (english.read(options.wordNetDir, error) < 0) {
+        report.errors.push_back(error);
+        return -1;
+    }
+
     say(progress, "reading word frequencies from %s\n", options.frequencyPath.c_str());
     FrequencyData frequencies;
     if (readWordFrequencies(options.frequencyPath, frequencies) < 0) {
@@ -71,7 +108,6 @@ int32_t runOrderlex(const OrderlexOptions& options, OrderlexReport& report, std:
     }
     report.frequencyWords = static_cast<int64_t>(frequencies.words.size());
     report.malformedFrequencyLines = frequencies.malformedLines;
-    lexicon.assignFrequencies(frequencies);
 
     say(progress, "checking the sentence corpus\n");
     Corpus corpus;
@@ -85,9 +121,12 @@ int32_t runOrderlex(const OrderlexOptions& options, OrderlexReport& report, std:
     }
     report.sentencePairs = static_cast<int64_t>(corpus.pairs.size());
     lexicon.assignExamples(corpus.pairs);
+    lexicon.orderReadings(learner);
+    lexicon.assignFrequenciesAndTags(frequencies, english);
     for (const Headword& headword : lexicon.headwords()) {
         if (!headword.examples.empty()) ++report.wordsWithExamples;
     }
+    report.hskLevels = hskCoverage(lexicon);
 
     say(progress, "writing the sources under %s/Orig_resources\n", options.outputDir.c_str());
     if (writeSources(lexicon, corpus.pairs, options.outputDir, encoder, report.source, error) < 0) {
@@ -110,13 +149,22 @@ void printReport(const OrderlexReport& report, std::FILE* out) {
                  "sentence pairs: %" PRId64 " from %" PRId64 " files, %" PRId64
                  " headwords with examples\n",
                  report.sentencePairs, report.corpusFiles, report.wordsWithExamples);
+    for (size_t level = 0; level < report.hskLevels.size(); ++level) {
+        const HskCoverage& hsk = report.hskLevels[level];
+        std::fprintf(out,
+                     "HSK%zu: %" PRId64 " headwords, with examples: %" PRId64 " (1+) %" PRId64
+                     " (3+) %" PRId64 " (5+)\n",
+                     level + 1, hsk.headwords, hsk.withOne, hsk.withThree, hsk.withFive);
+    }
     std::fprintf(out, "skipped: %" PRId64 ", written in another form: %" PRId64 "\n",
                  report.skipped(), report.adjusted());
     const std::pair<const char*, int64_t> details[] = {
         {"malformed CC-CEDICT entries left out", report.malformedEntries},
         {"malformed frequency lines left out", report.malformedFrequencyLines},
+        {"malformed SUBTLEX-CH lines left out", report.malformedSubtlexLines},
         {"headwords left out, not expressible in GBK", report.lexicon.notInGbk},
         {"headwords left out, longer than 255 bytes", report.lexicon.tooLong},
+        {"senses left out, the headword a variant of itself", report.lexicon.selfVariants},
         {"senses left out, not expressible in GBK", report.source.sensesLeftOut},
         {"senses cut before a character GBK lacks", report.source.sensesCut},
         {"traditional forms left out, not expressible in GBK", report.source.traditionalLeftOut},

@@ -148,8 +148,9 @@ std::string toneMarkedPinyin(std::string_view numbered) {
     for (const std::string_view token : blankSeparated(numbered)) {
         Syllable syllable;
         if (!parseSyllable(token, syllable)) {
-            out += token;
-            if (token == ",") out += ' ';
+            // An idiom's own comma is written full width, so that it never looks
+            // like the ", " that separates a word's readings.
+            out += token == "," ? std::string_view("，") : token;
             afterSyllable = false;
             continue;
         }

@@ -3,7 +3,8 @@
 // "hǎobù"). The syllables of a word are written together, with an apostrophe
 // before a syllable that starts with a, e or o ("Xi1 an1" gives "Xī'ān"); the
 // fifth tone is left unmarked; "u:" and "v" stand for ü. Letters without a tone
-// number (the "C" of "san1 C") stay as they are.
+// number (the "C" of "san1 C") stay as they are; an idiom's comma becomes the
+// full-width "，".
 
 #include <string>
 #include <string_view>

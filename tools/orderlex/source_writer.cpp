@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "orderlex/pinyin.h"
+#include "orderlex/sense_text.h"
 #include "store/data_paths.h"
 #include "store/dictionary_store.h"
 #include "store/text_writer.h"
@@ -50,7 +51,7 @@ std::vector<std::string> sensesInGbk(const Reading& reading, GbkEncoder& encoder
     std::vector<std::string> senses;
     for (const std::string& sense : reading.senses) {
         int64_t folded = 0;
-        GbkText gbk = encoder.encodeFoldingLetters(sense, folded);
+        GbkText gbk = encoder.encodeFoldingLetters(learnerReferences(sense), folded);
         if (gbk.complete) {
             counts.lettersFolded += folded;
             senses.push_back(std::move(gbk.bytes));
@@ -66,7 +67,7 @@ std::string firstSenseCut(const Headword& headword, GbkEncoder& encoder) {
     for (const Reading& reading : headword.readings) {
         for (const std::string& sense : reading.senses) {
             int64_t folded = 0;
-            GbkText gbk = encoder.encodeFoldingLetters(sense, folded);
+            GbkText gbk = encoder.encodeFoldingLetters(learnerReferences(sense), folded);
             trimTrailingBlanks(gbk.bytes);
             if (!gbk.bytes.empty()) return gbk.bytes;
         }
@@ -129,7 +130,7 @@ std::string usageField(const Headword& headword, GbkEncoder& encoder, SourceCoun
     std::vector<std::string> notes;
     auto add = [&](const std::string& note) {
         int64_t folded = 0;
-        GbkText gbk = encoder.encodeFoldingLetters(noteText(note), folded);
+        GbkText gbk = encoder.encodeFoldingLetters(noteText(learnerReferences(note)), folded);
         if (gbk.complete) {
             counts.lettersFolded += folded;
             notes.push_back(std::move(gbk.bytes));
@@ -161,7 +162,18 @@ std::string examplesField(const Headword& headword) {
     return joined(std::vector<std::string>(groups, group), ":::");
 }
 
+// SUBTLEX-CH's spoken-language counts first (its contexts break ties; the first
+// HSK levels lifted, see Lexicon::assignLearnerData), then the words it lacks by
+// jieba's count, then those neither counts, in GBK order.
 bool moreFrequent(const Headword* a, const Headword* b) {
+    const bool aSpoken = a->rankCount >= 0;
+    const bool bSpoken = b->rankCount >= 0;
+    if (aSpoken != bSpoken) return aSpoken;
+    if (aSpoken) {
+        if (a->rankCount != b->rankCount) return a->rankCount > b->rankCount;
+        if (a->subtlexContexts != b->subtlexContexts)
+            return a->subtlexContexts > b->subtlexContexts;
+    }
     if (a->count != b->count) return a->count > b->count;
     return a->gbk < b->gbk;
 }
