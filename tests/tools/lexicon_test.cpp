@@ -165,8 +165,24 @@ TEST_F(LexiconTest, NumbersTheExamplesThatUseAWordAsAWordOfItsOwn) {
     Lexicon lexicon = build(
         {entry("好", "好", "hao3", {"good"}), entry("好人", "好人", "hao3 ren2", {"good person"})});
     lexicon.assignExamples({pair("好人 好 好"), pair("好人 。"), pair("很 好 ！")});
-    EXPECT_EQ(lexicon.find("好")->examples, (std::vector<int32_t>{1, 3}));
-    EXPECT_EQ(lexicon.find("好人")->examples, (std::vector<int32_t>{1, 2}));
+    // The shorter sentence first; punctuation is no word.
+    EXPECT_EQ(lexicon.find("好")->examples, (std::vector<int32_t>{3, 1}));
+    EXPECT_EQ(lexicon.find("好人")->examples, (std::vector<int32_t>{2, 1}));
+}
+
+TEST_F(LexiconTest, OrdersExamplesByWordsAboveTheWordsLevelThenLength) {
+    Lexicon lexicon = build({entry("我", "我", "wo3", {"I"}), entry("好", "好", "hao3", {"good"}),
+                             entry("經濟", "经济", "jing1 ji4", {"economy"}),
+                             entry("很", "很", "hen3", {"very"})});
+    LearnerData learner;
+    learner.hskLevel = {{"我", 1}, {"好", 1}, {"很", 1}, {"经济", 4}};
+    lexicon.assignLearnerData(learner);
+    lexicon.assignExamples(
+        {pair("经济 好"), pair("我 很 好 好 好"), pair("我 好 。"), pair("经济 很 好 很 好")});
+    // For HSK 1 好 the sentences without 经济 come first, the shorter first.
+    EXPECT_EQ(lexicon.find("好")->examples, (std::vector<int32_t>{3, 2, 1, 4}));
+    // For HSK 4 经济 no word is above its level: the shorter sentence first.
+    EXPECT_EQ(lexicon.find("经济")->examples, (std::vector<int32_t>{1, 4}));
 }
 
 TEST_F(LexiconTest, StopsAtAHundredExamples) {

@@ -72,7 +72,7 @@ constexpr const char* kExpectedWords =
     "个\t(classifier used before a noun that has no specific "
     "classifier)\tgè\t個\tM\tNULL\t2\r\n"
     "好\t[hǎo] good; appropriate; proper; [hào] to be fond of\thǎo, hào\t好\tVA:::HSK1\tNULL\t"
-    "2:3:::2:3\r\n"
+    "3:2:::3:2\r\n"
     "是\tto be\tshì\t是\tVC:::HSK1\tNULL\t1:::1\r\n"
     "我\tI; me; my\twǒ\t我\tPN:::HSK1\tNULL\t1:::1\r\n"
     "我们\twe; us; ourselves; our\twǒmen\t我們\tPN\tNULL\t2\r\n"

@@ -68,7 +68,7 @@ TEST_F(SourceWriterTest, WritesOneExampleGroupPerTagAndOneForAWordWithoutTags) {
     CorpusPair second;
     second.chinese = "本 书";
     lexicon.assignExamples({first, second});
-    EXPECT_EQ(line(*lexicon.find("本")), gbk("本\tclassifier for books\tběn\t本\tM\tNULL\t1:2"));
+    EXPECT_EQ(line(*lexicon.find("本")), gbk("本\tclassifier for books\tběn\t本\tM\tNULL\t2:1"));
     EXPECT_EQ(line(*lexicon.find("天天")), gbk("天天\tevery day\ttiāntiān\t天天\tNULL\tNULL\t1"));
 }
 

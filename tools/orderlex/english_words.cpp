@@ -170,7 +170,6 @@ std::vector<std::string> EnglishWords::lemmas(std::string_view word, EnglishPos 
             found.push_back(lemma);
     };
     add(lower);
-    if (!found.empty()) return found;
     if (const auto irregular = exceptions_[p].find(lower); irregular != exceptions_[p].end()) {
         for (const std::string& lemma : irregular->second) add(lemma);
         if (!found.empty()) return found;
@@ -210,6 +209,12 @@ EnglishPos EnglishWords::mainPos(std::string_view word) const {
         }
     }
     return best;
+}
+
+const std::vector<uint64_t>& EnglishWords::synsetsOf(const std::string& lemma) const {
+    static const std::vector<uint64_t> kNone;
+    const auto entry = lemmas_.find(lemma);
+    return entry == lemmas_.end() ? kNone : entry->second.synsets;
 }
 
 bool EnglishWords::related(std::string_view a, std::string_view b) const {

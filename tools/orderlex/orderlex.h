@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "orderlex/corpus_review.h"
 #include "orderlex/lexicon.h"
 #include "orderlex/source_writer.h"
 
@@ -30,6 +31,8 @@ struct OrderlexOptions {
     std::string wordNetDir = kDefaultWordNetDir;  // WordNet's files (Debian's wordnet-base)
     std::vector<std::string> sentencePaths;       // corpus files, or directories of *.txt files
     std::string outputDir = ".";                  // Orig_resources/ is written under it
+    std::string twoUsesPath;  // sequences cut two ways on purpose; none when empty
+    std::string reviewPath;   // where every review warning is written; nowhere when empty
 };
 
 struct HskCoverage {
@@ -51,6 +54,7 @@ struct OrderlexReport {
     int64_t wordsWithExamples = 0;
     std::vector<std::pair<std::string, int64_t>> groups;  // frequency groups and their sizes
     std::vector<HskCoverage> hskLevels;                   // HSK 1 to 6
+    CorpusReview review;
     LexiconCounts lexicon;
     SourceCounts source;
     std::vector<std::string> errors;  // why nothing was written
