@@ -56,9 +56,16 @@ constexpr FunctionPair kFunctionPairs[] = {
     {"吧", "let's let ok okay right probably suppose"},
     {"得", "so too enough"},
     {"是", "is am are was were be been it that yes 's"},
-    {"在", "is am are was were at in on now"},
-    {"一", "a an"},
+    {"在", "is am are was were at in on now for"},
+    {"一", "a an another"},
     {"时候", "in at during"},
+    {"再", "another"},
+    {"一直", "been"},
+    {"事", "this that it"},
+    {"钱", "yuan much"},
+    {"用", "by with"},
+    {"坐", "by"},
+    {"进", "into in"},
     {"个", "a an"},
     {"会", "will would can could"},
     {"要", "will would going have must need should want"},
@@ -66,7 +73,7 @@ constexpr FunctionPair kFunctionPairs[] = {
     {"给", "to for"},
     {"跟", "with and to as"},
     {"和", "and with to"},
-    {"对", "to for about with at"},
+    {"对", "to for about with at on toward towards"},
     {"很", "very quite so really"},
     {"太", "too so very really"},
     {"都", "all both every always already even each"},
@@ -81,7 +88,7 @@ constexpr FunctionPair kFunctionPairs[] = {
     {"那", "that those there then the it"},
     {"这个", "this it the"},
     {"那个", "that it the"},
-    {"里", "in inside into within"},
+    {"里", "in inside into within on at"},
     {"上", "on at in onto up"},
     {"下", "under below down"},
     {"中", "in among during"},
@@ -137,6 +144,20 @@ std::vector<std::string> lettersAndDigitRuns(std::string_view text) {
     return words;
 }
 
+// The number an English ordinal names: "first" one, "fifteenth" fifteen,
+// "twentieth" twenty; empty for any other word.
+std::string cardinalOf(const std::string& token) {
+    static const std::pair<std::string_view, std::string_view> kIrregular[] = {
+        {"first", "one"}, {"second", "two"}, {"third", "three"}, {"fifth", "five"},
+        {"eighth", "eight"}, {"ninth", "nine"}, {"twelfth", "twelve"}};
+    for (const auto& [ordinal, number] : kIrregular) {
+        if (token == ordinal) return std::string(number);
+    }
+    if (token.size() > 6 && token.ends_with("ieth")) return token.substr(0, token.size() - 4) + "y";
+    if (token.size() > 5 && token.ends_with("th")) return token.substr(0, token.size() - 2);
+    return {};
+}
+
 // "i'll" gives i and will, "china's" china and 's, "don't" do and not; an
 // adverb its adjective ("suddenly" sudden, "happily" happy) and a negative word
 // its stem ("unhappy" happy).
@@ -151,6 +172,14 @@ std::vector<std::string> tokenParts(const std::string& token) {
         if (token.size() > prefix.size() + 3 && token.starts_with(prefix))
             parts.push_back(token.substr(prefix.size()));
     }
+    // "xi'an" is the name 西安 written in pinyin.
+    if (token.find('\'') != std::string::npos && !token.ends_with("'s")) {
+        std::string letters = token;
+        std::erase(letters, '\'');
+        parts.push_back(letters);
+    }
+    const std::string cardinal = cardinalOf(token);
+    if (!cardinal.empty()) parts.push_back(cardinal);
     static const std::pair<std::string_view, std::string_view> kEndings[] = {
         {"n't", "not"}, {"'ll", "will"}, {"'ve", "have"}, {"'re", "are"},
         {"'m", "am"},   {"'d", "would"}, {"'s", "'s"}};
@@ -211,6 +240,8 @@ class LinkJudge {
             if (function != functionTokens_.end() && function->second.contains(part)) return true;
             if (word == "的" && part == "'s") return true;
             if (isNegation(word) && isNegativeWord(part)) return true;
+            // 五月 一 日, 九月 一 号: the day's number is an English ordinal.
+            if ((word == "日" || word == "号") && !cardinalOf(part).empty()) return true;
             const std::unordered_set<std::string>& known = meaningsOfWord(word);
             for (const std::string& meaning : meaningsOfToken(part)) {
                 if (known.contains(meaning)) return true;
