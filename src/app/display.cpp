@@ -2,6 +2,9 @@
 
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
 namespace {
@@ -15,6 +18,14 @@ CDisplay::CDisplay(QWidget* parent) : QWidget(parent), view_(new QWebEngineView(
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
+    // Every Search rewrites the same result page; shown again, the browser would
+    // put it back at the previous word's scroll position. A new page opens at its top.
+    QWebEngineScript topOfPage;
+    topOfPage.setName(QStringLiteral("quillan-top-of-page"));
+    topOfPage.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    topOfPage.setWorldId(QWebEngineScript::ApplicationWorld);
+    topOfPage.setSourceCode(QStringLiteral("history.scrollRestoration = 'manual';"));
+    view_->page()->scripts().insert(topOfPage);
 }
 
 void CDisplay::navigate(const QString& address) {

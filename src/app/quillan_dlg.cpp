@@ -1,15 +1,19 @@
 #include "app/quillan_dlg.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "app/display.h"
+#include "app/find_dlg.h"
 #include "app/messages.h"
 #include "app/wide_text.h"
 #include "settings/espeak_speech.h"
@@ -89,6 +93,7 @@ CQuillanDlg::CQuillanDlg(WindowSystem& windowSystem, QWidget* parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     buildControls();
     buildMenu();
+    buildShortcuts();
     connectCommands();
 }
 
@@ -140,11 +145,28 @@ void CQuillanDlg::buildMenu() {
     };
     QMenu* options = menuBar_->addMenu(QStringLiteral("Options"));
     addCommand(options, "Change Options", items::kChangeOptions);
+    QMenu* find = menuBar_->addMenu(QStringLiteral("Find"));
+    addCommand(find, "Find Words...", items::kFindWords);
+    menuCommand(items::kFindWords)->setShortcut(QKeySequence::Find);
     QMenu* help = menuBar_->addMenu(QStringLiteral("Help"));
     addCommand(help, "About Quillan", items::kAbout);
     addCommand(help, "Contents", items::kHelpContents);
     addCommand(help, "Report a Bug", items::kReportBug);
     layout()->setMenuBar(menuBar_);
+}
+
+// Ctrl+L takes the input box with its text selected; Alt+Left and Alt+Right step
+// through the history as the Back and Next buttons do.
+void CQuillanDlg::buildShortcuts() {
+    auto* focusInput = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(focusInput, &QShortcut::activated, this, [this] {
+        inputBox_->setFocus(Qt::ShortcutFocusReason);
+        inputBox_->selectAll();
+    });
+    auto* back = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this);
+    connect(back, &QShortcut::activated, this, &CQuillanDlg::onHistoryBack);
+    auto* next = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this);
+    connect(next, &QShortcut::activated, this, &CQuillanDlg::onHistoryNext);
 }
 
 void CQuillanDlg::connectCommands() {
@@ -166,6 +188,7 @@ void CQuillanDlg::connectCommands() {
         connect(menuCommand(command), &QAction::triggered, this, handler);
     };
     onCommand(items::kChangeOptions, &CQuillanDlg::onChangeOptions);
+    onCommand(items::kFindWords, &CQuillanDlg::onFindWords);
     onCommand(items::kAbout, &CQuillanDlg::onAbout);
     onCommand(items::kReportBug, &CQuillanDlg::onReportBug);
     onCommand(items::kHelpContents, &CQuillanDlg::onHelpContents);
@@ -259,6 +282,29 @@ void CQuillanDlg::onChangeOptions() {
     cdlgOptions dialog(this);
     if (windowSystem_.runModal(dialog) != kAnswerOk) return;
     if (applyChosenOptions(settings_, dialog) < 0) showError(messages::kResourcesMissing);
+}
+
+const WordFinder& CQuillanDlg::wordFinder() {
+    // A dictionary that could not be read is tried again at the next Find.
+    if (!finder_ || !finder_->loaded()) {
+        finder_ = std::make_unique<WordFinder>();
+        // Reading the whole dictionary takes a moment, once.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        if (finder_->load(store_) < 0) showError(messages::kResourcesMissing);
+        QApplication::restoreOverrideCursor();
+    }
+    return *finder_;
+}
+
+void CQuillanDlg::onFindWords() {
+    CFindDlg dialog(wordFinder(), this);
+    if (windowSystem_.runModal(dialog) != kAnswerOk || dialog.chosenWord().isEmpty()) return;
+    showFoundWord(dialog.chosenWord());
+}
+
+void CQuillanDlg::showFoundWord(const QString& word) {
+    setInputText(word);
+    onSearch();
 }
 
 void CQuillanDlg::setSpeechBackend(std::unique_ptr<SpeechBackend> backend) {

@@ -21,6 +21,7 @@
 #include "settings/settings.h"
 #include "settings/speech.h"
 #include "store/dictionary_store.h"
+#include "store/word_finder.h"
 
 class CDisplay;
 class QAction;
@@ -43,6 +44,7 @@ inline constexpr int kHistoryBack = 1015;
 inline constexpr int kHistoryFirst = 1016;
 
 inline constexpr int kChangeOptions = 32791;
+inline constexpr int kFindWords = 32800;
 inline constexpr int kAbout = 32771;
 inline constexpr int kHelpContents = 32772;
 inline constexpr int kReportBug = 32773;
@@ -81,6 +83,10 @@ class CQuillanDlg : public QDialog {
     void onHistoryLast();
     void showHistoryEntry(const QString& word);
 
+    // Find: the Find Words dialog; the word chosen there is looked up as if typed.
+    void onFindWords();
+    void showFoundWord(const QString& word);
+
     // The other commands.
     void onDoData();
     void onChangeOptions();
@@ -108,12 +114,17 @@ class CQuillanDlg : public QDialog {
     QListWidget* followingList() const { return followingList_; }
     // The push button of a dialog item (kSearch, kRead, kDoData, the history buttons).
     QPushButton* button(int item) const;
-    // The menu entry of a command (kChangeOptions, kAbout, kHelpContents, kReportBug).
+    // The words Find searches, read at the first Find.
+    const quillan::WordFinder& wordFinder();
+
+    // The menu entry of a command (kChangeOptions, kFindWords, kAbout, kHelpContents,
+    // kReportBug).
     QAction* menuCommand(int command) const;
 
   private:
     void buildControls();
     void buildMenu();
+    void buildShortcuts();
     void connectCommands();
     int32_t loadIndexes();
     void greetUser(bool mayRewriteSettings);
@@ -137,5 +148,6 @@ class CQuillanDlg : public QDialog {
     QListWidget* followingList_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     std::unique_ptr<quillan::SpeechBackend> speech_;
+    std::unique_ptr<quillan::WordFinder> finder_;
     bool initialised_ = false;
 };

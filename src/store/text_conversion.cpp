@@ -13,7 +13,7 @@ namespace {
 constexpr const char* kUtf16 = std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
 
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (isOpen()) iconv_close(cd_);
@@ -25,7 +25,7 @@ public:
         return iconv(cd_, const_cast<char**>(in), inLeft, out, outLeft);
     }
 
-private:
+  private:
     iconv_t cd_;
 };
 
@@ -67,12 +67,36 @@ Conversion convertText(const char* toCode, const char* fromCode, std::string_vie
     size_t inLeft = input.size();
     char* out = buffer.data();
     size_t outLeft = buffer.size();
-    const bool converted = converter.convert(&in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1);
+    const bool converted =
+        converter.convert(&in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1);
     const size_t written = buffer.size() - outLeft;
     result.ok = converted && written < buffer.size();
     size_t length = 0;
     while (length < written && buffer[length] != '\0') ++length;
     result.bytes.assign(buffer.data(), length);
+    return result;
+}
+
+TextConverter::TextConverter(const char* toCode, const char* fromCode)
+    : descriptor_(iconv_open(toCode, fromCode)) {}
+
+TextConverter::~TextConverter() {
+    if (descriptor_ != reinterpret_cast<void*>(-1)) iconv_close(static_cast<iconv_t>(descriptor_));
+}
+
+Conversion TextConverter::convert(std::string_view input) {
+    Conversion result;
+    if (descriptor_ == reinterpret_cast<void*>(-1)) return result;
+    const auto cd = static_cast<iconv_t>(descriptor_);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    // Four output bytes per input byte hold any of the encodings converted here.
+    result.bytes.resize(input.size() * 4 + 4);
+    char* in = const_cast<char*>(input.data());
+    size_t inLeft = input.size();
+    char* out = result.bytes.data();
+    size_t outLeft = result.bytes.size();
+    result.ok = iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1);
+    result.bytes.resize(result.bytes.size() - outLeft);
     return result;
 }
 

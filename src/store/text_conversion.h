@@ -23,6 +23,23 @@ struct Conversion {
 Conversion convertText(const char* toCode, const char* fromCode, std::string_view input,
                        size_t bufferSize = kConversionBufferSize);
 
+// One converter kept open for many conversions, for work that converts a whole
+// file's texts (a fresh converter per text would cost more than the texts).
+class TextConverter {
+  public:
+    TextConverter(const char* toCode, const char* fromCode);
+    ~TextConverter();
+    TextConverter(const TextConverter&) = delete;
+    TextConverter& operator=(const TextConverter&) = delete;
+
+    // The whole input converted; ok is false when the converter could not be
+    // opened or the input holds an invalid sequence (bytes holds the text up to it).
+    Conversion convert(std::string_view input);
+
+  private:
+    void* descriptor_;
+};
+
 // GBK bytes to UTF-8 through the 10240-byte buffer.
 Conversion gbkToUtf8(std::string_view gbk);
 

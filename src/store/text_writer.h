@@ -9,7 +9,7 @@
 namespace quillan {
 
 class TextWriter {
-public:
+  public:
     // Creates or truncates the file at path; isOpen() tells whether that worked.
     explicit TextWriter(const std::string& path);
     ~TextWriter();
@@ -25,7 +25,7 @@ public:
     // Closes the file. Returns false when any write, the flush or the close failed.
     bool close();
 
-private:
+  private:
     std::FILE* file_ = nullptr;
     bool failed_ = false;
 };

@@ -187,10 +187,11 @@ TEST_F(LayoutTest, TheButtonsCarryTheirCaptions) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillan"));
 }
 
-TEST_F(LayoutTest, TheMenuHoldsTheFourCommands) {
+TEST_F(LayoutTest, TheMenuHoldsTheFourCommandsAndFind) {
     auto window = openWindow();
     const std::vector<std::pair<int, const char*>> commands = {
         {items::kChangeOptions, "Change Options"},
+        {items::kFindWords, "Find Words..."},
         {items::kAbout, "About Quillan"},
         {items::kHelpContents, "Contents"},
         {items::kReportBug, "Report a Bug"}};
@@ -199,9 +200,10 @@ TEST_F(LayoutTest, TheMenuHoldsTheFourCommands) {
         EXPECT_EQ(window->menuCommand(command)->text(), latin(caption));
     }
     const QList<QAction*> menus = window->findChild<QMenuBar*>()->actions();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("Options"));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("Help"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("Find"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("Help"));
 }
 
 TEST_F(LayoutTest, TheListKeepsTheOrderOfItsRows) {

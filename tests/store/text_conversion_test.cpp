@@ -12,7 +12,9 @@ TEST(TextConversion, ConvertsBetweenWideTextAndGbk) {
     EXPECT_EQ(toGbk(u""), "");
     // No GBK form for an emoji: the code page's default character stands in.
     EXPECT_EQ(toGbk(u"a\U0001F600b"), "a??b");
-    EXPECT_EQ(fromGbk("a\xFF" "b"), u"a?b");
+    EXPECT_EQ(fromGbk("a\xFF"
+                      "b"),
+              u"a?b");
 }
 
 TEST(TextConversion, HonoursTheBufferLimit) {

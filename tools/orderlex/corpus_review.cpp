@@ -148,7 +148,7 @@ std::vector<std::string> lettersAndDigitRuns(std::string_view text) {
 // "twentieth" twenty; empty for any other word.
 std::string cardinalOf(const std::string& token) {
     static const std::pair<std::string_view, std::string_view> kIrregular[] = {
-        {"first", "one"}, {"second", "two"}, {"third", "three"}, {"fifth", "five"},
+        {"first", "one"},    {"second", "two"}, {"third", "three"},   {"fifth", "five"},
         {"eighth", "eight"}, {"ninth", "nine"}, {"twelfth", "twelve"}};
     for (const auto& [ordinal, number] : kIrregular) {
         if (token == ordinal) return std::string(number);
