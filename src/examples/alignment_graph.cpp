@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "examples/png_device.h"
 #include "store/binary_file.h"
 #include "store/text_conversion.h"
 #include "store/utf8.h"
@@ -175,6 +176,7 @@ void renderPicture(const std::string& dotPath, const std::string& picturePath) {
     keepTextLayoutFontNameAlive();
     GVC_t* context = gvContext();
     if (context == nullptr) return;
+    addFastPngDevice(context);
     std::string png;
     Agraph_t* graph = agread(dotFile.get(), nullptr);
     if (graph != nullptr) {

@@ -4,6 +4,7 @@
 // that checks its count against the file before anything is reserved, and a
 // one-block write.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -55,6 +56,31 @@ inline int32_t writeAndClose(File file, std::string_view bytes) {
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
     const bool closed = std::fclose(file.release()) == 0;
     return written && closed ? 0 : -1;
+}
+
+// Reads a 32-bit little-endian count, checked as readCountedBlock does, then the
+// entries in blocks of at most blockEntries through one reused buffer, handing
+// each block to visit(bytes, entries). False when a read fails or the count does
+// not fit the file (nothing is visited then).
+template <typename Visit>
+bool readCountedBlocks(std::FILE* file, size_t entrySize, size_t blockEntries, int32_t& count,
+                       Visit visit) {
+    char bytes[4];
+    if (std::fread(bytes, 1, sizeof bytes, file) != sizeof bytes) return false;
+    count = decodeFixed32(bytes);
+    const int64_t rest = remainingBytes(file);
+    if (count < 0 || rest < 0 ||
+        static_cast<int64_t>(count) * static_cast<int64_t>(entrySize) > rest)
+        return false;
+    std::string block;
+    for (size_t done = 0; done < static_cast<size_t>(count);) {
+        const size_t entries = std::min(blockEntries, static_cast<size_t>(count) - done);
+        block.resize(entries * entrySize);
+        if (std::fread(block.data(), 1, block.size(), file) != block.size()) return false;
+        visit(block.data(), entries);
+        done += entries;
+    }
+    return true;
 }
 
 // Creates or truncates path and writes bytes in one block. Returns 0, or -1 when

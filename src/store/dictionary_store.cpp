@@ -31,9 +31,18 @@ std::string slotText(const char* slot) {
     return std::string(slot, length);
 }
 
-// Reads a count, then that many slots in one block.
-bool readSlots(std::FILE* file, std::string& block, int32_t& count) {
-    return readCountedBlock(file, fmt::kSlotSize, block, count);
+// Slots are read about a megabyte at a time through one buffer: a handful of
+// reads per file, and never the whole file in memory beside the store.
+constexpr size_t kSlotsPerRead = 4096;
+
+// Reads a count, then the slots, handing each to visit(slot).
+template <typename Visit>
+bool readSlots(std::FILE* file, int32_t& count, Visit visit) {
+    return readCountedBlocks(file, fmt::kSlotSize, kSlotsPerRead, count,
+                             [&](const char* block, size_t slots) {
+                                 for (size_t k = 0; k < slots; ++k)
+                                     visit(block + k * fmt::kSlotSize);
+                             });
 }
 
 // The decimal reading of a frequency group's count: blanks, a sign, digits.
@@ -99,12 +108,18 @@ int32_t buildFrequencyIndex(const std::string& indexPath) {
 int32_t loadWordIndex(DictionaryStore& store) {
     File file = openFile(paths::kWordIndex, "rb");
     if (!file) return -1;
-    std::string block;
+    // Loaded into a map of its own first, so that a file cut short leaves the
+    // store's index as it was.
+    std::map<std::string, int32_t> loaded;
     int32_t count = 0;
-    if (!readSlots(file.get(), block, count)) return -1;
-    for (int32_t k = 0; k < count; ++k) {
-        const char* slot = block.data() + static_cast<size_t>(k) * fmt::kSlotSize;
-        store.wordIndex[slotText(slot)] = decodeFixed32(slot + fmt::kSlotTextBytes);
+    const bool read = readSlots(file.get(), count, [&](const char* slot) {
+        loaded.insert_or_assign(slotText(slot), decodeFixed32(slot + fmt::kSlotTextBytes));
+    });
+    if (!read) return -1;
+    if (store.wordIndex.empty()) {
+        store.wordIndex = std::move(loaded);
+    } else {
+        for (auto& [word, offset] : loaded) store.wordIndex.insert_or_assign(word, offset);
     }
     return 0;
 }
@@ -127,13 +142,15 @@ int32_t loadFrequencyIndex(DictionaryStore& store) {
         position += count;
     }
 
-    std::string block;
+    std::vector<std::string> lines;
     int32_t count = 0;
-    if (!readSlots(file.get(), block, count)) return -1;
-    store.frequencyList.reserve(store.frequencyList.size() + static_cast<size_t>(count));
-    for (int32_t k = 0; k < count; ++k)
-        store.frequencyList.push_back(
-            slotText(block.data() + static_cast<size_t>(k) * fmt::kSlotSize));
+    const bool read = readSlots(file.get(), count, [&](const char* slot) {
+        if (lines.empty()) lines.reserve(static_cast<size_t>(count));
+        lines.push_back(slotText(slot));
+    });
+    if (!read) return -1;
+    store.frequencyList.insert(store.frequencyList.end(), std::make_move_iterator(lines.begin()),
+                               std::make_move_iterator(lines.end()));
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <graphviz/cgraph.h>
 #include <graphviz/gvc.h>
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -340,6 +341,49 @@ TEST_F(AlignmentPictureTest, PairWithoutWordsStillGetsAPicture) {
     EXPECT_EQ(drawAlignmentGraphs({pair("", "", "", ""), workedExample()}, "a"), 2);
     EXPECT_TRUE(pngSize(readFile("tmp/0.png")).isPng);
     EXPECT_TRUE(pngSize(readFile("tmp/1.png")).isPng);
+}
+
+// The pixels of a PNG file as 8-bit RGBA, empty when it is no PNG.
+std::vector<uint8_t> decodedPixels(const std::string& png) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, png.data(), png.size())) return {};
+    image.format = PNG_FORMAT_RGBA;
+    std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return {};
+    return pixels;
+}
+
+// The PNG Graphviz's own cairo device makes of a DOT text.
+std::string graphvizPng(const std::string& dot) {
+    GVC_t* context = gvContext();
+    Agraph_t* graph = agmemread(dot.c_str());
+    std::string png;
+    if (graph != nullptr && gvLayout(context, graph, "dot") == 0) {
+        char* data = nullptr;
+        unsigned int length = 0;
+        if (gvRenderData(context, graph, "png", &data, &length) == 0) png.assign(data, length);
+        gvFreeRenderData(data);
+        gvFreeLayout(context, graph);
+    }
+    if (graph != nullptr) agclose(graph);
+    gvFreeContext(context);
+    return png;
+}
+
+TEST_F(AlignmentPictureTest, PicturesHaveGraphvizsPixelsFromAnEncoderOfOurOwn) {
+    ExampleSet examples = threePairs();
+    examples.push_back(pair(gbk("美国&电话 \"引号\""), "AT&T < > \"q\"", "R&D:0 <b>:1", "0-0 1-3"));
+    ASSERT_EQ(drawAlignmentGraphs(examples, gbk("看见")), 4);
+    for (size_t n = 0; n < examples.size(); ++n) {
+        const std::string ours = readFile("tmp/" + std::to_string(n) + ".png");
+        const std::string theirs = graphvizPng(composeAlignmentDot(examples[n], gbk("看见")));
+        const std::vector<uint8_t> pixels = decodedPixels(ours);
+        ASSERT_FALSE(pixels.empty()) << n;
+        EXPECT_EQ(pixels, decodedPixels(theirs)) << n;
+        EXPECT_EQ(pngSize(ours).width, pngSize(theirs).width) << n;
+        EXPECT_NE(ours, theirs) << n;
+    }
 }
 
 TEST_F(AlignmentPictureTest, OldPicturesBeyondTheSetAreLeftAlone) {

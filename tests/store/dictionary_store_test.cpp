@@ -44,6 +44,33 @@ const std::string kLineA = "\xB0\xA1\tah\ta1\tx\tNN\tNULL\t1";             // �
 const std::string kLineB = "\xB0\xAE\tlove\tai4\tx\tVV:::NN\tu\t2:3:::4";  // 爱
 const std::string kLineC = "\xB0\xB2\tpeace\tan1\tx\tVA\tNULL\tNULL";      // 安
 
+TEST_F(DictionaryStoreTest, IndexesLargerThanOneReadLoadWholeOrNotAtAll) {
+    // Ten thousand slots take three reads; the last headword repeats the first.
+    std::string words = fixed32(10001);
+    std::string lines = fixed32(10000);
+    for (int32_t k = 0; k < 10000; ++k) {
+        words += slot("w" + std::to_string(k), k);
+        lines += slot("w" + std::to_string(9999 - k), 0);
+    }
+    words += slot("w0", 77);
+    writeFile(paths::kWordIndex, words);
+    writeFile(paths::kFrequencyIndex, fixed32(9) + "ALL:10000" + lines);
+    ASSERT_EQ(loadWordIndex(store), 0);
+    ASSERT_EQ(loadFrequencyIndex(store), 0);
+    EXPECT_EQ(store.wordIndex.size(), 10000u);
+    EXPECT_EQ(findWordOffset(store, "w0"), 77);
+    EXPECT_EQ(findWordOffset(store, "w9999"), 9999);
+    ASSERT_EQ(store.frequencyList.size(), 10000u);
+    EXPECT_EQ(store.frequencyList.front(), "w9999");
+    EXPECT_EQ(store.frequencyList.back(), "w0");
+
+    // Cut short in the second read: the count does not fit, nothing is loaded.
+    writeFile(paths::kWordIndex, words.substr(0, 4 + 5000 * 260));
+    DictionaryStore other;
+    EXPECT_EQ(loadWordIndex(other), -1);
+    EXPECT_TRUE(other.wordIndex.empty());
+}
+
 TEST_F(DictionaryStoreTest, WordIndexOfThreeLinesHasFourEntriesWithZeroedSlots) {
     const std::string source = kLineA + "\r\n" + kLineB + "\r\n" + kLineC + "\r\n";
     buildWords(source);
