@@ -154,6 +154,7 @@ bool EspeakSpeech::findBestChineseVoice() {
         if (espeak_SetVoiceByName(candidate.identifier.c_str()) != EE_OK) continue;
         if (staysMandarin(phonemesOf(kMandarinTestPhrase))) {
             found_ = candidate;
+            readsPinyin_ = staysMandarin(phonemesOf(kPinyinTestPhrase));
             return true;
         }
     }
@@ -165,13 +166,21 @@ bool EspeakSpeech::selectVoice() {
     return espeak_SetVoiceByName(found_.identifier.c_str()) == EE_OK;
 }
 
+std::string EspeakSpeech::spokenText(std::u16string_view text) {
+    const std::optional<std::string> utf8 = toUtf8(text);
+    if (!utf8) return {};
+    if (!readsPinyin_) return *utf8;
+    if (!readings_.current()) readings_.load();
+    return readings_.loaded() ? readings_.numberedPinyin(*utf8) : *utf8;
+}
+
 bool EspeakSpeech::speak(std::u16string_view text) {
     if (!created_ || found_.identifier.empty()) return false;
-    const std::optional<std::string> utf8 = toUtf8(text);
-    if (!utf8) return false;
+    if (!toUtf8(text)) return false;
+    const std::string spoken = spokenText(text);
     samples_.clear();
     const espeak_ERROR result =
-        espeak_Synth(utf8->c_str(), utf8->size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
+        espeak_Synth(spoken.c_str(), spoken.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
                      nullptr, output_ == EspeakOutput::Memory ? &samples_ : nullptr);
     return result == EE_OK;
 }
@@ -179,18 +188,23 @@ bool EspeakSpeech::speak(std::u16string_view text) {
 void EspeakSpeech::release() {
     found_ = {};
     created_ = false;
+    readsPinyin_ = false;
 }
 
-std::string EspeakSpeech::phonemesOf(std::u16string_view text) const {
-    if (!created_) return {};
+std::string EspeakSpeech::phonemesOf(std::u16string_view text, PhonemeForm form) const {
     const std::optional<std::string> utf8 = toUtf8(text);
-    if (!utf8) return {};
+    return utf8 ? phonemesOfUtf8(*utf8, form) : std::string();
+}
+
+std::string EspeakSpeech::phonemesOfUtf8(const std::string& utf8, PhonemeForm form) const {
+    if (!created_) return {};
     std::string phonemes;
     // espeak translates one clause per call and moves the pointer on; it sets it
     // to null at the end of the text.
-    const void* rest = utf8->c_str();
+    const void* rest = utf8.c_str();
+    const int mode = form == PhonemeForm::Ipa ? kIpaPhonemes : 0;
     while (rest != nullptr) {
-        const char* clause = espeak_TextToPhonemes(&rest, espeakCHARS_UTF8, kIpaPhonemes);
+        const char* clause = espeak_TextToPhonemes(&rest, espeakCHARS_UTF8, mode);
         if (clause == nullptr) break;
         if (!phonemes.empty() && clause[0] != '\0') phonemes += ' ';
         phonemes += clause;

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/pinyin_reading.h"
 #include "settings/speech.h"
 
 namespace quillan {
@@ -32,6 +33,12 @@ struct EspeakVoiceInfo {
 
 // The phrase whose phonemes decide whether a voice reads Chinese as Mandarin.
 inline constexpr std::u16string_view kMandarinTestPhrase = u"\u4f60\u597d";  // ni hao
+// The same in numbered pinyin: a voice that reads it as Mandarin is given the
+// dictionary's readings instead of the characters.
+inline constexpr std::u16string_view kPinyinTestPhrase = u"ni3 hao3";
+
+// How phonemes are written: espeak's ASCII mnemonics ("n'i21_|") or IPA.
+enum class PhonemeForm { Mnemonics, Ipa };
 
 class EspeakSpeech : public SpeechBackend {
   public:
@@ -48,8 +55,9 @@ class EspeakSpeech : public SpeechBackend {
     bool findBestChineseVoice() override;
     // Loads the found voice into the engine. False without a found voice.
     bool selectVoice() override;
-    // Synthesises the text, as UTF-8, in one synchronous call. False without a
-    // voice, for text that is not valid UTF-16, or when espeak-ng reports an error.
+    // Synthesises the text in one synchronous call: the numbered pinyin of its
+    // Chinese when the voice reads pinyin (spokenText). False without a voice, for
+    // text that is not valid UTF-16, or when espeak-ng reports an error.
     bool speak(std::u16string_view text) override;
     // Forgets the found voice; the engine stays running (see above).
     void release() override;
@@ -60,9 +68,19 @@ class EspeakSpeech : public SpeechBackend {
     std::vector<EspeakVoiceInfo> candidateVoices() const;
     // The voice findBestChineseVoice kept; empty fields when there is none.
     const EspeakVoiceInfo& foundVoice() const { return found_; }
-    // The text in IPA as the voice now loaded renders it, one piece per clause
-    // joined by blanks; a language switch shows as "(en)". Empty without a voice.
-    std::string phonemesOf(std::u16string_view text) const;
+    // What speak hands espeak-ng for a text, UTF-8: with a voice that reads pinyin
+    // and the word dictionary in the current directory, the Chinese read with the
+    // dictionary (ReadingDictionary, loaded at the first call and again after
+    // the dictionary is rebuilt); otherwise the text
+    // itself. Empty for text that is not valid UTF-16.
+    std::string spokenText(std::u16string_view text);
+    // True when the found voice reads numbered pinyin as Mandarin.
+    bool readsPinyin() const { return readsPinyin_; }
+
+    // The text as the voice now loaded renders it, one piece per clause joined by
+    // blanks; a language switch shows as "(en)". Empty without a voice.
+    std::string phonemesOf(std::u16string_view text, PhonemeForm form = PhonemeForm::Ipa) const;
+    std::string phonemesOfUtf8(const std::string& utf8, PhonemeForm form) const;
     // Memory output: the samples of the last speak, 16-bit mono at sampleRate().
     const std::vector<short>& samples() const { return samples_; }
     int sampleRate() const;
@@ -70,7 +88,9 @@ class EspeakSpeech : public SpeechBackend {
   private:
     EspeakOutput output_;
     bool created_ = false;
+    bool readsPinyin_ = false;
     EspeakVoiceInfo found_;
+    ReadingDictionary readings_;
     std::vector<short> samples_;
 };
 

@@ -8,7 +8,7 @@
 namespace quillan {
 
 class SpeechBackend {
-public:
+  public:
     virtual ~SpeechBackend() = default;
     // Creates a voice object. False on failure.
     virtual bool createVoice() = 0;

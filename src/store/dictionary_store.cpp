@@ -184,4 +184,17 @@ int32_t readWordRecords(int32_t offset, int32_t n, std::vector<WordRecord>& reco
     return 0;
 }
 
+int32_t forEachWordLine(const std::function<void(std::string_view line)>& visit) {
+    LineReader data(paths::kWordData);
+    if (!data.isOpen()) return -1;
+    std::string line;
+    while (!data.atEnd()) {
+        data.readLine(line);
+        const std::string decoded = decodeLine(line);
+        if (decoded == kWordEndMarker) break;
+        visit(decoded);
+    }
+    return 0;
+}
+
 }  // namespace quillan

@@ -8,6 +8,7 @@
 // failure. None shows a message.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -69,5 +70,10 @@ std::pair<int32_t, int32_t> frequencyRange(const DictionaryStore& store, std::st
 // of the file yields no record. Returns 0, or -1 when the file cannot be opened;
 // records is then unchanged.
 int32_t readWordRecords(int32_t offset, int32_t n, std::vector<WordRecord>& records);
+
+// Hands every line of data/_dict2.data before the end marker, decoded, to visit:
+// for the features that read the whole dictionary once (Find, speech). Returns
+// 0, or -1 when the file cannot be opened.
+int32_t forEachWordLine(const std::function<void(std::string_view line)>& visit);
 
 }  // namespace quillan

@@ -165,14 +165,30 @@ bool lettersOf(std::string_view utf8, bool digitsAreTones, std::vector<Letter>& 
     return true;
 }
 
+// How a cut treats a syllable that starts with a, e or o right after another:
+// written pinyin puts an apostrophe there ("Xī'ān"), so in a reading that has
+// none the letters belong to the syllable before ("huángěi" is huán gěi, not
+// huáng ěi). A typed query may leave the apostrophe out.
+enum class VowelStart { NeedsSeparator, Free };
+
+bool startsWithVowel(const std::vector<Letter>& letters, size_t from) {
+    const char first = letters[from].letter;
+    return first == 'a' || first == 'e' || first == 'o';
+}
+
 // Every way to cut letters[from..] into syllables, at most `most`; with `open`,
 // the last may be a syllable's beginning. Longer syllables are tried first, so
 // the usual reading comes first.
 void cutSyllables(const std::vector<Letter>& letters, size_t from, bool open, size_t most,
-                  PinyinQuery& current, std::vector<PinyinQuery>& readings) {
+                  PinyinQuery& current, std::vector<PinyinQuery>& readings,
+                  VowelStart vowelStart = VowelStart::Free) {
     if (readings.size() >= most) return;
     if (from == letters.size()) {
         readings.push_back(current);
+        return;
+    }
+    if (vowelStart == VowelStart::NeedsSeparator && from > 0 && !letters[from - 1].endsSyllable &&
+        startsWithVowel(letters, from)) {
         return;
     }
     const size_t longest = std::min(kLongestSyllable, letters.size() - from);
@@ -192,7 +208,7 @@ void cutSyllables(const std::vector<Letter>& letters, size_t from, bool open, si
         const int id = syllableId(text);
         if (id >= 0) {
             current.syllables.push_back({static_cast<uint16_t>(id), tone});
-            cutSyllables(letters, from + length, open, most, current, readings);
+            cutSyllables(letters, from + length, open, most, current, readings, vowelStart);
             current.syllables.pop_back();
         } else if (open && from + length == letters.size() && tone == 0 &&
                    startsSomeSyllable(text)) {
@@ -251,7 +267,9 @@ bool parseMarkedReading(std::string_view utf8, std::vector<PinyinSyllable>& syll
     if (!lettersOf(utf8, false, letters) || letters.empty()) return false;
     std::vector<PinyinQuery> readings;
     PinyinQuery current;
-    cutSyllables(letters, 0, false, 1, current, readings);
+    cutSyllables(letters, 0, false, 1, current, readings, VowelStart::NeedsSeparator);
+    // A reading written without its apostrophes is still cut somehow.
+    if (readings.empty()) cutSyllables(letters, 0, false, 1, current, readings);
     if (readings.empty()) return false;
     syllables = std::move(readings.front().syllables);
     // A syllable without a mark has the neutral tone.

@@ -29,8 +29,10 @@ struct PinyinQuery {
 std::string_view syllableText(uint16_t id);
 
 // Cuts a tone-marked reading into syllables. Blanks, apostrophes and
-// punctuation separate nothing but may stand anywhere; capitals count as small
-// letters. False when the letters are not a sequence of syllables (a reading
+// punctuation end a syllable and may stand anywhere; capitals count as small
+// letters. A syllable starting with a, e or o follows another only after one
+// of them ("huángěi" is huán gěi, "Xī'ān" two syllables), unless the reading
+// can be cut no other way. False when the letters are not a sequence of syllables (a reading
 // with Latin letters of its own, "sānC").
 bool parseMarkedReading(std::string_view utf8, std::vector<PinyinSyllable>& syllables);
 

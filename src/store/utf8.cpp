@@ -97,4 +97,20 @@ std::string replaceInvalidUtf8(std::string_view text) {
     return out;
 }
 
+bool utf8ToUtf16(std::string_view text, std::u16string& out) {
+    out.clear();
+    size_t pos = 0;
+    char32_t cp = 0;
+    while (pos < text.size()) {
+        if (!nextCodePoint(text, pos, cp)) return false;
+        if (cp < 0x10000) {
+            out += static_cast<char16_t>(cp);
+        } else {
+            out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        }
+    }
+    return true;
+}
+
 }  // namespace quillan

@@ -21,6 +21,10 @@ bool isValidUtf8(std::string_view text);
 // Appends the UTF-8 form of cp.
 void appendUtf8(std::string& out, char32_t cp);
 
+// The UTF-16 form of the text (surrogate pairs beyond U+FFFF). False, with out
+// holding the text up to it, at the first malformed sequence.
+bool utf8ToUtf16(std::string_view text, std::u16string& out);
+
 // The text with every byte that starts no well-formed sequence replaced by U+FFFD.
 std::string replaceInvalidUtf8(std::string_view text);
 

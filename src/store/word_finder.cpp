@@ -193,8 +193,6 @@ void WordFinder::addEntry(std::string_view line, const TextMap<int32_t>& ranks,
 }
 
 int32_t WordFinder::load(const DictionaryStore& store) {
-    LineReader data(paths::kWordData);
-    if (!data.isOpen()) return -1;
     TextMap<int32_t> ranks;
     ranks.reserve(store.frequencyList.size());
     const auto [first, last] = frequencyRange(store, "ALL");
@@ -210,13 +208,8 @@ int32_t WordFinder::load(const DictionaryStore& store) {
     byTraditional_.reserve(store.wordIndex.size());
     byEnglishWord_.reserve(store.wordIndex.size() / 2);
     TextConverter toUtf8("UTF-8", "GBK");
-    std::string line;
-    while (!data.atEnd()) {
-        data.readLine(line);
-        const std::string decoded = decodeLine(line);
-        if (decoded == kWordEndMarker) break;
-        addEntry(decoded, ranks, toUtf8);
-    }
+    if (forEachWordLine([&](std::string_view line) { addEntry(line, ranks, toUtf8); }) < 0)
+        return -1;
     loaded_ = true;
     return 0;
 }

@@ -29,6 +29,11 @@ TEST(PinyinSyllables, CutsTheDictionarysReadings) {
     EXPECT_EQ(spelled(reading("nǚ'ér")), "nv3 er2");
     EXPECT_EQ(spelled(reading("àiměizhīxīn，rénjiēyǒuzhī")),
               "ai4 mei3 zhi1 xin1 ren2 jie1 you3 zhi1");
+    // Without an apostrophe no syllable starts with a vowel after another.
+    EXPECT_EQ(spelled(reading("huángěi")), "huan2 gei3");
+    EXPECT_EQ(spelled(reading("zhuǎngào")), "zhuan3 gao4");
+    EXPECT_EQ(spelled(reading("fāng'àn")), "fang1 an4");
+    EXPECT_EQ(spelled(reading("hǎoài")), "hao3 ai4");  // no other cut
     std::vector<PinyinSyllable> none;
     EXPECT_FALSE(parseMarkedReading("sānC", none));
     EXPECT_FALSE(parseMarkedReading("学", none));

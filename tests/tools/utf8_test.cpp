@@ -35,6 +35,17 @@ TEST(Utf8, AppendsWhatItReads) {
     EXPECT_TRUE(isValidUtf8(out));
 }
 
+TEST(Utf8, GivesUtf16WithSurrogatePairsAndStopsAtAMalformedSequence) {
+    std::u16string out;
+    EXPECT_TRUE(quillan::utf8ToUtf16("a\xE4\xB8\xAD\xF0\xA0\x80\x80", out));
+    EXPECT_EQ(out, u"a\u4E2D\U00020000");
+    EXPECT_FALSE(
+        quillan::utf8ToUtf16("a\xFF"
+                             "b",
+                             out));
+    EXPECT_EQ(out, u"a");
+}
+
 TEST(Utf8, TakesIdeographicAndNoBreakSpacesAsBlank) {
     EXPECT_TRUE(isBlankText(""));
     EXPECT_TRUE(isBlankText(" \t\xE3\x80\x80\xC2\xA0"));
