@@ -19,15 +19,6 @@
 
 namespace {
 
-class UnattendedWindowSystem : public quillan::QtWindowSystem {
-  public:
-    int32_t messageBox(QWidget*, const QString& text, const QString& caption,
-                       int32_t style) override {
-        std::fprintf(stderr, "%s %s\n", qPrintable(caption), qPrintable(text));
-        return style == quillan::kStyleYesNo ? quillan::kAnswerYes : quillan::kAnswerOk;
-    }
-};
-
 // Runs the event loop until the browser has loaded a page (or 30 seconds went by),
 // then a little longer so that the page is on screen.
 bool waitForPage(CDisplay& display) {
@@ -54,7 +45,7 @@ int main(int argc, char** argv) {
     }
     CQuillanApp::enableEmbeddedControls();
     CQuillanApp app(argc, argv);
-    UnattendedWindowSystem windowSystem;
+    quillan::UnattendedWindowSystem windowSystem;
     CQuillanDlg window(windowSystem);
     window.OnInitDialog();
     window.show();

@@ -10,13 +10,17 @@ void CQuillanApp::enableEmbeddedControls() {
 CQuillanApp::CQuillanApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Quillan"));
     setApplicationVersion(QStringLiteral("1.1"));
+    // Names the installed desktop entry, so that the desktop shows its icon.
+    setDesktopFileName(QStringLiteral("org.example.quillan.Quillan"));
 }
 
 // Qt needs no common-control or control-hosting set-up of its own; the embedded
 // browser's part is done by enableEmbeddedControls.
 bool CQuillanApp::InitInstance() {
-    quillan::QtWindowSystem windowSystem;
-    CQuillanDlg dialog(windowSystem);
+    quillan::QtWindowSystem interactive;
+    quillan::UnattendedWindowSystem unattended;
+    CQuillanDlg dialog(quillan::runsUnattended() ? static_cast<quillan::WindowSystem&>(unattended)
+                                                 : interactive);
     dialog.DoModal();
     return false;
 }

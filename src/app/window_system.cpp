@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QWebEngineView>
+#include <cstdio>
 
 #include "app/display.h"
 
@@ -65,5 +67,28 @@ QString QtWindowSystem::currentDirectory() {
 int32_t QtWindowSystem::runModal(QDialog& dialog) {
     return dialog.exec() == QDialog::Accepted ? kAnswerOk : kAnswerCancel;
 }
+
+int32_t UnattendedWindowSystem::messageBox(QWidget*, const QString& text, const QString& caption,
+                                           int32_t style) {
+    std::fprintf(stderr, "%s %s\n", qPrintable(caption), qPrintable(text));
+    return style == kStyleYesNo ? kAnswerYes : kAnswerOk;
+}
+
+void UnattendedWindowSystem::navigate(CDisplay& display, const QString& address) {
+    // One report per finished page, however often the display is navigated.
+    static const char* const kReported = "quillanReportsLoads";
+    if (!display.property(kReported).toBool()) {
+        display.setProperty(kReported, true);
+        QWebEngineView* view = display.view();
+        QObject::connect(view, &QWebEngineView::loadFinished, view, [view](bool ok) {
+            std::fprintf(stderr, "page %s: %s\n", ok ? "loaded" : "failed",
+                         qPrintable(view->url().toString()));
+            std::fflush(stderr);
+        });
+    }
+    QtWindowSystem::navigate(display, address);
+}
+
+bool runsUnattended() { return qEnvironmentVariable("QUILLAN_UNATTENDED") == QLatin1String("1"); }
 
 }  // namespace quillan

@@ -52,4 +52,19 @@ class QtWindowSystem : public WindowSystem {
     int32_t runModal(QDialog& dialog) override;
 };
 
+// For runs without a user (a smoke test of an installed package, the screenshot
+// tool): every message box is answered with its default button (Yes or OK) and
+// printed on standard error as its caption and text, and every page the browser
+// finishes is reported there as "page loaded: URL" or "page failed: URL".
+class UnattendedWindowSystem : public QtWindowSystem {
+  public:
+    int32_t messageBox(QWidget* owner, const QString& text, const QString& caption,
+                       int32_t style) override;
+    void navigate(CDisplay& display, const QString& address) override;
+};
+
+// True when the environment variable QUILLAN_UNATTENDED is "1": the program then
+// runs on an UnattendedWindowSystem.
+bool runsUnattended();
+
 }  // namespace quillan
