@@ -50,19 +50,23 @@ for size in 48 128 256; do
 done
 
 # Starts the launcher as a user with the given home until the welcome page has
-# loaded; what the program printed is in $scratch/start.log.
+# loaded; what the program printed is in $log, a new file for every start.
+starts=0
 start_quillan() {
   local home="$1" pid waited=0
+  starts=$((starts + 1))
+  log="$scratch/start$starts.log"
+  : >"$log"
   # The launcher alone turns Qt WebEngine's sandbox off, for root.
   local sandbox=()
   [ "$(id -u)" -eq 0 ] && sandbox=(-u QTWEBENGINE_DISABLE_SANDBOX)
   env "${sandbox[@]}" -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen \
-    QUILLAN_UNATTENDED=1 "$root/usr/bin/quillan" >"$scratch/start.log" 2>&1 &
+    QUILLAN_UNATTENDED=1 "$root/usr/bin/quillan" >>"$log" 2>&1 &
   pid=$!
-  until grep -q '^page loaded: file://.*/quillan/data/welcome.html$' "$scratch/start.log"; do
+  until grep -q '^page loaded: file://.*/quillan/data/welcome.html$' "$log"; do
     if ! kill -0 "$pid" 2>/dev/null || [ "$waited" -ge 600 ]; then
       kill "$pid" 2>/dev/null || true
-      cat "$scratch/start.log"
+      cat "$log"
       fail "the welcome page did not load"
     fi
     sleep 0.1
@@ -83,7 +87,7 @@ folder="$home/.local/share/quillan"
   fail "data/wd.index is not the installed one"
 cmp -s "$folder/data/config.data" "$root/usr/share/quillan/config.default" ||
   fail "the first options are not the defaults"
-grep -q '^Start Up! Thanks for choosing' "$scratch/start.log" || fail "no greeting"
+grep -q '^Start Up! Thanks for choosing' "$log" || fail "no greeting"
 
 # The user's options and own files are kept at the next start ...
 printf 'DICTTYPE\r\nwithExample\r\nSORTTYPE\r\nPinyin\r\nTAGTYPE\r\nALL\r\nSTARTUP\r\nFALSE\r\n' \
@@ -92,7 +96,7 @@ cp "$folder/data/config.data" "$scratch/options"
 rm "$folder/data/ATTRIBUTION.txt"
 echo "rebuilt by the user" >"$folder/data/ATTRIBUTION.txt"
 start_quillan "$home"
-grep -q 'Start Up!' "$scratch/start.log" && fail "greeted although the user said no"
+grep -q 'Start Up!' "$log" && fail "greeted although the user said no"
 cmp -s "$folder/data/config.data" "$scratch/options" || fail "the options changed"
 [ ! -L "$folder/data/ATTRIBUTION.txt" ] || fail "the user's own file was replaced"
 
