@@ -5,10 +5,7 @@
 //   cd run && QT_QPA_PLATFORM=offscreen ../build/bench/search_bench [WORD] [TIMES]
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLineEdit>
-#include <QTimer>
-#include <QWebEngineView>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -18,40 +15,16 @@
 #include "app/quillan_dlg.h"
 #include "app/window_system.h"
 
-namespace {
-
-class UnattendedWindowSystem : public quillan::QtWindowSystem {
-  public:
-    int32_t messageBox(QWidget*, const QString&, const QString&, int32_t style) override {
-        return style == quillan::kStyleYesNo ? quillan::kAnswerYes : quillan::kAnswerOk;
-    }
-};
-
-// Runs the event loop until the browser has loaded a page, or 30 seconds went by.
-bool waitForPage(CDisplay& display) {
-    QEventLoop loop;
-    bool loaded = false;
-    QObject::connect(display.view(), &QWebEngineView::loadFinished, &loop, [&](bool ok) {
-        loaded = ok;
-        loop.quit();
-    });
-    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-    loop.exec();
-    return loaded;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     CQuillanApp::enableEmbeddedControls();
     CQuillanApp app(argc, argv);
     const QString word = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("说");
     const int times = argc > 2 ? std::max(1, atoi(argv[2])) : 5;
-    UnattendedWindowSystem windowSystem;
+    quillan::UnattendedWindowSystem windowSystem;
     CQuillanDlg window(windowSystem);
     window.OnInitDialog();
     window.show();
-    waitForPage(*window.display());
+    window.display()->waitForPageLoad();
 
     std::vector<double> milliseconds;
     for (int i = 0; i < times; ++i) {
@@ -59,7 +32,7 @@ int main(int argc, char** argv) {
         QElapsedTimer timer;
         timer.start();
         window.onSearch();
-        if (!waitForPage(*window.display())) {
+        if (!window.display()->waitForPageLoad()) {
             std::fprintf(stderr, "the result page did not load\n");
             return 1;
         }

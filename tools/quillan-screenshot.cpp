@@ -9,7 +9,6 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QTimer>
-#include <QWebEngineView>
 #include <cstdio>
 
 #include "app/display.h"
@@ -19,17 +18,9 @@
 
 namespace {
 
-// Runs the event loop until the browser has loaded a page (or 30 seconds went by),
-// then a little longer so that the page is on screen.
+// Waits for the browser's page, then a little longer so that it is on screen.
 bool waitForPage(CDisplay& display) {
-    QEventLoop loop;
-    bool loaded = false;
-    QObject::connect(display.view(), &QWebEngineView::loadFinished, &loop, [&](bool ok) {
-        loaded = ok;
-        loop.quit();
-    });
-    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-    loop.exec();
+    const bool loaded = display.waitForPageLoad();
     QEventLoop settle;
     QTimer::singleShot(1500, &settle, &QEventLoop::quit);
     settle.exec();

@@ -1,5 +1,7 @@
 #include "app/display.h"
 
+#include <QEventLoop>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -31,4 +33,16 @@ CDisplay::CDisplay(QWidget* parent) : QWidget(parent), view_(new QWebEngineView(
 void CDisplay::navigate(const QString& address) {
     const QUrl url(address);
     view_->load(isUrl(url) ? url : QUrl::fromLocalFile(address));
+}
+
+bool CDisplay::waitForPageLoad(int timeoutMs) {
+    QEventLoop loop;
+    bool loaded = false;
+    QObject::connect(view_, &QWebEngineView::loadFinished, &loop, [&](bool ok) {
+        loaded = ok;
+        loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return loaded;
 }

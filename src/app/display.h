@@ -19,6 +19,11 @@ class CDisplay : public QWidget {
 
     QWebEngineView* view() const { return view_; }
 
+    // Runs the event loop until the browser has finished a page or timeoutMs
+    // went by; true when a page loaded. For programs that drive the window
+    // without a user (the screenshot tool, the benchmarks).
+    bool waitForPageLoad(int timeoutMs = 30000);
+
   private:
     QWebEngineView* view_ = nullptr;
 };

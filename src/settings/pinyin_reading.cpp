@@ -37,14 +37,6 @@ std::string numbered(std::string_view marked) {
     return out;
 }
 
-size_t characters(std::string_view utf8) {
-    size_t count = 0;
-    for (const char c : utf8) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-    }
-    return count;
-}
-
 // The byte offsets at which each character of the text starts, and its end.
 std::vector<size_t> characterStarts(std::string_view text) {
     std::vector<size_t> starts;
@@ -104,10 +96,10 @@ int32_t ReadingDictionary::load() {
         const std::string_view reading = field.substr(0, field.find(", "));
         const Conversion word = toUtf8.convert(line.substr(0, first));
         const Conversion marked = toUtf8.convert(reading);
-        if (!word.ok || !marked.ok || characters(word.bytes) > kLongestLookedFor) return;
+        if (!word.ok || !marked.ok || codePointCount(word.bytes) > kLongestLookedFor) return;
         std::string pinyin = numbered(marked.bytes);
         if (pinyin.empty()) return;
-        longestHeadword_ = std::max(longestHeadword_, characters(word.bytes));
+        longestHeadword_ = std::max(longestHeadword_, codePointCount(word.bytes));
         readings_.insert_or_assign(word.bytes, std::move(pinyin));
     });
     loaded_ = result == 0;

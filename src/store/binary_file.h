@@ -31,19 +31,23 @@ inline int64_t remainingBytes(std::FILE* file) {
     return end - here;
 }
 
-// Reads a 32-bit little-endian count, then that many entries of entrySize bytes
-// in one block. False when a read fails or the count is negative or more than
-// the rest of the file holds, so that a truncated or corrupt file never makes
-// the reader reserve memory for entries that are not there.
-inline bool readCountedBlock(std::FILE* file, size_t entrySize, std::string& block,
-                             int32_t& count) {
+// Reads a 32-bit little-endian count of entries of entrySize bytes. False when
+// the read fails or the count is negative or more than the rest of the file
+// holds, so that a truncated or corrupt file never makes the reader reserve
+// memory for entries that are not there.
+inline bool readEntryCount(std::FILE* file, size_t entrySize, int32_t& count) {
     char bytes[4];
     if (std::fread(bytes, 1, sizeof bytes, file) != sizeof bytes) return false;
     count = decodeFixed32(bytes);
     const int64_t rest = remainingBytes(file);
-    if (count < 0 || rest < 0 ||
-        static_cast<int64_t>(count) * static_cast<int64_t>(entrySize) > rest)
-        return false;
+    return count >= 0 && rest >= 0 &&
+           static_cast<int64_t>(count) * static_cast<int64_t>(entrySize) <= rest;
+}
+
+// The checked count, then that many entries in one block.
+inline bool readCountedBlock(std::FILE* file, size_t entrySize, std::string& block,
+                             int32_t& count) {
+    if (!readEntryCount(file, entrySize, count)) return false;
     block.resize(static_cast<size_t>(count) * entrySize);
     return std::fread(block.data(), 1, block.size(), file) == block.size();
 }
@@ -58,20 +62,14 @@ inline int32_t writeAndClose(File file, std::string_view bytes) {
     return written && closed ? 0 : -1;
 }
 
-// Reads a 32-bit little-endian count, checked as readCountedBlock does, then the
+// Reads a 32-bit little-endian count, checked as readEntryCount does, then the
 // entries in blocks of at most blockEntries through one reused buffer, handing
 // each block to visit(bytes, entries). False when a read fails or the count does
 // not fit the file (nothing is visited then).
 template <typename Visit>
 bool readCountedBlocks(std::FILE* file, size_t entrySize, size_t blockEntries, int32_t& count,
                        Visit visit) {
-    char bytes[4];
-    if (std::fread(bytes, 1, sizeof bytes, file) != sizeof bytes) return false;
-    count = decodeFixed32(bytes);
-    const int64_t rest = remainingBytes(file);
-    if (count < 0 || rest < 0 ||
-        static_cast<int64_t>(count) * static_cast<int64_t>(entrySize) > rest)
-        return false;
+    if (!readEntryCount(file, entrySize, count)) return false;
     std::string block;
     for (size_t done = 0; done < static_cast<size_t>(count);) {
         const size_t entries = std::min(blockEntries, static_cast<size_t>(count) - done);

@@ -113,4 +113,12 @@ bool utf8ToUtf16(std::string_view text, std::u16string& out) {
     return true;
 }
 
+size_t codePointCount(std::string_view text) {
+    size_t count = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    }
+    return count;
+}
+
 }  // namespace quillan

@@ -15,6 +15,9 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 // Returns false on a malformed sequence; pos then moves past its first byte.
 bool nextCodePoint(std::string_view text, size_t& pos, char32_t& cp);
 
+// The characters of a text: every byte that is no continuation byte counts.
+size_t codePointCount(std::string_view text);
+
 // True when the whole text is well-formed UTF-8.
 bool isValidUtf8(std::string_view text);
 

@@ -24,14 +24,7 @@ constexpr uint16_t kMainGlosses = 2;
 
 // The seven TAB-separated fields of a word line; false for any other line.
 bool splitFields(std::string_view line, std::vector<std::string_view>& fields) {
-    fields.clear();
-    size_t start = 0;
-    for (size_t tab = line.find('\t'); tab != std::string_view::npos;
-         tab = line.find('\t', start)) {
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-    fields.push_back(line.substr(start));
+    fields = splitWordFields(line);
     return fields.size() == kFieldCount;
 }
 

@@ -28,19 +28,6 @@ int digitValue(char c) {
     return 99;
 }
 
-// One TAB-separated field per piece, the trailing empty one included.
-std::vector<std::string_view> splitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    size_t start = 0;
-    for (size_t tab = line.find('\t'); tab != std::string_view::npos;
-         tab = line.find('\t', start)) {
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-    fields.push_back(line.substr(start));
-    return fields;
-}
-
 }  // namespace
 
 int32_t readAutoBaseNumber(std::string_view text) {
@@ -73,7 +60,7 @@ int32_t readAutoBaseNumber(std::string_view text) {
 
 WordRecord parseWordLine(std::string_view line) {
     WordRecord record;
-    const std::vector<std::string_view> fields = splitFields(line);
+    const std::vector<std::string_view> fields = splitWordFields(line);
     if (fields.size() != 7) return record;
     record.status = 0;
     record.word = fields[0];
@@ -91,6 +78,18 @@ WordRecord parseWordLine(std::string_view line) {
         record.exampleGroups.push_back(std::move(numbers));
     }
     return record;
+}
+
+std::vector<std::string_view> splitWordFields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    size_t start = 0;
+    for (size_t tab = line.find('\t'); tab != std::string_view::npos;
+         tab = line.find('\t', start)) {
+        fields.push_back(line.substr(start, tab - start));
+        start = tab + 1;
+    }
+    fields.push_back(line.substr(start));
+    return fields;
 }
 
 }  // namespace quillan

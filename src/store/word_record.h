@@ -39,6 +39,9 @@ std::vector<std::string> splitText(std::string_view text, std::string_view delim
 // a signed value.
 int32_t readAutoBaseNumber(std::string_view text);
 
+// The TAB-separated fields of a line, the trailing empty one included.
+std::vector<std::string_view> splitWordFields(std::string_view line);
+
 // Parses one decoded line without its line end. Never fails: a line without
 // exactly seven fields gives status -1 and an otherwise empty record.
 WordRecord parseWordLine(std::string_view line);

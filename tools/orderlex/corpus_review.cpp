@@ -205,14 +205,6 @@ std::string tonelessLetters(std::string_view numbered) {
     return out;
 }
 
-size_t codePoints(std::string_view text) {
-    size_t count = 0;
-    for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-    }
-    return count;
-}
-
 bool isNegation(std::string_view word) { return word == "不" || word == "没" || word == "没有"; }
 
 bool isNegativeWord(std::string_view token) {
@@ -271,7 +263,7 @@ class LinkJudge {
         std::vector<std::string_view> parts{word};
         size_t pos = 0;
         char32_t cp = 0;
-        while (codePoints(word) > 1 && pos < word.size()) {
+        while (codePointCount(word) > 1 && pos < word.size()) {
             const size_t start = pos;
             if (!nextCodePoint(word, pos, cp)) continue;
             parts.push_back(word.substr(start, pos - start));
@@ -355,7 +347,7 @@ void reviewSegmentation(const std::vector<CorpusPair>& pairs, const std::set<std
     std::map<std::string, int64_t> whole;
     for (const CorpusPair& pair : pairs) {
         for (const std::string_view word : splitAtBlanks(pair.chinese)) {
-            if (codePoints(word) > 1 && !isPunctuationWord(word)) ++whole[std::string(word)];
+            if (codePointCount(word) > 1 && !isPunctuationWord(word)) ++whole[std::string(word)];
         }
     }
     struct Cut {
