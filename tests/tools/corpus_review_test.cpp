@@ -21,13 +21,10 @@ CorpusPair pair(std::string chinese, std::string english, std::string links, int
     return p;
 }
 
-class CorpusReviewTest : public quillan::testing::ScratchDirTest {
+class CorpusReviewTest : public testing::WordNetTest {
   protected:
     void SetUp() override {
-        ScratchDirTest::SetUp();
-        testing::writeWordNet("wordnet");
-        std::string error;
-        ASSERT_EQ(english_.read("wordnet", error), 0) << error;
+        WordNetTest::SetUp();
         GbkEncoder encoder;
         LexiconCounts counts;
         lexicon_.build({{"飛機", "飞机", "fei1 ji1", {"airplane"}, {}},
@@ -48,7 +45,6 @@ class CorpusReviewTest : public quillan::testing::ScratchDirTest {
         }
         return found;
     }
-    EnglishWords english_;
     Lexicon lexicon_;
 };
 

@@ -8,16 +8,7 @@
 namespace quillan::orderlex {
 namespace {
 
-class EnglishWordsTest : public quillan::testing::ScratchDirTest {
-  protected:
-    void SetUp() override {
-        ScratchDirTest::SetUp();
-        testing::writeWordNet("wordnet");
-        std::string error;
-        ASSERT_EQ(english_.read("wordnet", error), 0) << error;
-    }
-    EnglishWords english_;
-};
+using EnglishWordsTest = testing::WordNetTest;
 
 TEST_F(EnglishWordsTest, FindsBaseFormsPartOfSpeechAndSynonyms) {
     EXPECT_EQ(english_.lemmas("went"), (std::vector<std::string>{"go"}));

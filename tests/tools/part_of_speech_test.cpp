@@ -10,14 +10,8 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-class PartOfSpeechTest : public quillan::testing::ScratchDirTest {
+class PartOfSpeechTest : public testing::WordNetTest {
   protected:
-    void SetUp() override {
-        ScratchDirTest::SetUp();
-        testing::writeWordNet("wordnet");
-        std::string error;
-        ASSERT_EQ(english_.read("wordnet", error), 0) << error;
-    }
     // The tags the lexicon gives the first entry's headword, with jieba's lines.
     Strings tagsOf(std::vector<CedictEntry> entries, const char* jieba = "", int hskLevel = 0) {
         Lexicon lexicon;
@@ -32,7 +26,6 @@ class PartOfSpeechTest : public quillan::testing::ScratchDirTest {
         lexicon.assignFrequenciesAndTags(frequencies, english_);
         return lexicon.find(entries.front().simplified)->tags;
     }
-    EnglishWords english_;
 };
 
 TEST_F(PartOfSpeechTest, FunctionWordsHaveTheirCodesByName) {

@@ -1,11 +1,12 @@
 #pragma once
 // A WordNet of a few words, in WordNet's own file layout, for the source
 // builder's tests: enough to tell nouns, adjectives and adverbs apart, to find
-// base forms, and to relate synonyms.
+// base forms, and to relate synonyms; and a fixture that reads it.
 
 #include <filesystem>
 #include <string>
 
+#include "orderlex/english_words.h"
 #include "testing/scratch_dir.h"
 
 namespace quillan::orderlex::testing {
@@ -51,5 +52,17 @@ inline void writeWordNet(const std::filesystem::path& dir) {
     qt::writeFile(dir / "adj.exc", "harder hard\n");
     qt::writeFile(dir / "adv.exc", "");
 }
+
+// A scratch directory with that WordNet written and read into english_.
+class WordNetTest : public quillan::testing::ScratchDirTest {
+  protected:
+    void SetUp() override {
+        ScratchDirTest::SetUp();
+        writeWordNet("wordnet");
+        std::string error;
+        ASSERT_EQ(english_.read("wordnet", error), 0) << error;
+    }
+    EnglishWords english_;
+};
 
 }  // namespace quillan::orderlex::testing
