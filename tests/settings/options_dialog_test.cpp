@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +9,6 @@
 #include <QStringList>
 #include <QTest>
 #include <filesystem>
-#include <memory>
 #include <string>
 
 #include "settings/settings.h"
@@ -21,24 +19,6 @@ namespace {
 
 using testing::readFile;
 using testing::writeFile;
-
-// One QApplication for the whole binary, made before the first test runs.
-class QtEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "options_dialog_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-  private:
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 const char* const kConfig = "data/config.data";
 

@@ -5,31 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFontMetricsF>
 #include <cmath>
-#include <memory>
 
 namespace quillan {
 namespace {
-
-// Fonts need an application object for the whole run.
-class QtEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "ui_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-  private:
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 TEST(DialogUnits, FourUnitsAcrossAreOneAverageLetterAndEightDownOneLine) {
     const QFont font = dialogFont(12);
